@@ -1,0 +1,40 @@
+#pragma once
+
+#include <QList>
+#include <QMessageBox>
+#include <QObject>
+#include <QString>
+#include <QTimer>
+
+// Closes every modal dialog that opens while it lives and records what it
+// showed, so a test asserts on the prompts it expected and an unexpected one
+// fails the test instead of hanging it.
+class PromptRecorder : public QObject
+{
+    Q_OBJECT
+
+public:
+    struct Prompt
+    {
+        QString title;
+        QString text;
+        QMessageBox::Icon icon = QMessageBox::NoIcon;
+        int buttonCount = 0;
+        bool isMessageBox = false;
+    };
+
+    explicit PromptRecorder(QObject *parent = nullptr);
+
+    // The prompts seen since the last call, oldest first.
+    QList<Prompt> take();
+    // The same as "title: text", with anything but one OK button and no
+    // icon spelled out after it.
+    QStringList takeSummaries();
+    bool isEmpty() const { return m_prompts.isEmpty(); }
+
+private:
+    void poll();
+
+    QTimer m_timer;
+    QList<Prompt> m_prompts;
+};

@@ -1,0 +1,235 @@
+#include "windows/calculators/calculatorwindow.h"
+
+#include "core/entry.h"
+#include "core/estimate.h"
+#include "core/units.h"
+#include "platform/messagebox.h"
+#include "platform/twips.h"
+
+#include <QComboBox>
+#include <QCompleter>
+#include <QLabel>
+#include <QLineEdit>
+#include <QPointer>
+#include <QPushButton>
+
+namespace twips = platform::twips;
+
+namespace {
+
+constexpr int kRowTop = 600;
+constexpr int kRowPitch = 480;
+
+// Read-outs in focus order, and the headings that say what they show.
+struct Readout
+{
+    const char *name;
+    QRect box; // twips
+};
+
+const Readout kReadouts[] = {
+    {"yt", {1920, 3480, 975, 375}},
+    {"ct", {3240, 3480, 1095, 375}},
+    {"mt", {600, 3480, 975, 375}},
+    {"b60t", {2040, 4560, 975, 375}},
+    {"b80t", {3360, 4560, 975, 375}},
+    {"c60t", {2040, 5160, 975, 375}},
+    {"c80t", {3360, 5160, 975, 375}},
+};
+
+struct Caption
+{
+    const char *name;
+    const char *text;
+    QRect box; // twips
+    bool twoLines = false;
+};
+
+const Caption kResultCaptions[] = {
+    {"Label4", QT_TR_NOOP("Estimated Cost ($):"), {3120, 3120, 1335, 255}},
+    {"Label5", QT_TR_NOOP("Cubic Yards"), {2040, 3120, 975, 255}},
+    {"Label6", QT_TR_NOOP("Cubic Meters"), {600, 3120, 975, 255}},
+    {"Label7", QT_TR_NOOP("60lb bags"), {2160, 4200, 735, 255}},
+    {"Label8", QT_TR_NOOP("80lb bags"), {3480, 4200, 735, 255}},
+    {"Label9", QT_TR_NOOP("No. of Pre-Mix Concrete Bags :"), {360, 4440, 1335, 495}, true},
+    {"Label10", QT_TR_NOOP("Estimated Cost ($):"), {360, 5160, 1335, 255}},
+};
+
+QRect fromTwips(const QRect &box)
+{
+    return twips::rect(box.x(), box.y(), box.width(), box.height());
+}
+
+QLabel *addLabel(QWidget *parent, const QString &name, const QString &text, const QRect &pixels)
+{
+    auto *label = new QLabel(text, parent);
+    label->setObjectName(name);
+    label->setGeometry(pixels);
+    label->setAlignment(Qt::AlignLeft | Qt::AlignTop);
+    return label;
+}
+
+QLineEdit *addTextBox(QWidget *parent, const QString &name, const QRect &pixels)
+{
+    auto *box = new QLineEdit(parent);
+    box->setObjectName(name);
+    box->setGeometry(pixels);
+    return box;
+}
+
+QComboBox *addUnitBox(QWidget *parent, const QString &name, const QString &startUnit, const QRect &pixels)
+{
+    auto *box = new QComboBox(parent);
+    box->setObjectName(name);
+    box->setEditable(true);
+    box->addItems(mixora::UnitNames());
+    // Typed texts stay as typed: no new list items, and no quiet change of
+    // "inches" into "Inches", which would convert a value the user meant as feet.
+    box->setInsertPolicy(QComboBox::NoInsert);
+    box->completer()->setCaseSensitivity(Qt::CaseSensitive);
+    box->setCurrentIndex(box->findText(startUnit));
+    box->setGeometry(pixels);
+    return box;
+}
+
+QPushButton *addButton(QWidget *parent, const QString &name, const QString &text, const QRect &pixels)
+{
+    auto *button = new QPushButton(text, parent);
+    button->setObjectName(name);
+    button->setGeometry(pixels);
+    // Enter in a box must press nothing.
+    button->setAutoDefault(false);
+    button->setDefault(false);
+    return button;
+}
+
+} // namespace
+
+CalculatorWindow::CalculatorWindow(const Design &design, QWidget *parent)
+    : QWidget(parent)
+{
+    setWindowTitle(design.caption);
+    resize(twips::size(design.client.width(), design.client.height()));
+
+    buildHeading(design);
+    buildRows(design.rows);
+    buildButtons();
+    buildReadouts();
+    setFocusOrder();
+    m_rows.constFirst().text->setFocus();
+}
+
+void CalculatorWindow::buildHeading(const Design &design)
+{
+    auto *heading = addLabel(this, QStringLiteral("Label11"), design.heading,
+                             twips::rect(design.headingLeft, 120, design.headingWidth, 375));
+    QFont font(QStringLiteral("MS Sans Serif"));
+    font.setStyleHint(QFont::SansSerif);
+    font.setPointSize(12);
+    font.setBold(true);
+    font.setUnderline(true);
+    heading->setFont(font);
+}
+
+void CalculatorWindow::buildRows(const QList<Row> &rows)
+{
+    int top = kRowTop;
+    int number = 1;
+    for (const Row &row : rows) {
+        const QString letter(QChar::fromLatin1(row.letter));
+        addLabel(this, QStringLiteral("Label%1").arg(number++), row.caption,
+                 twips::rect(720, top, row.labelWidth, 255));
+        auto *text = addTextBox(this, letter + u't', twips::rect(1800, top, 1215, 285));
+        auto *unit = addUnitBox(this, letter + u'c', row.startUnit, twips::rect(3480, top, 975, 315));
+        m_rows.append({text, unit, row.prompt});
+        top += kRowPitch;
+    }
+}
+
+void CalculatorWindow::buildButtons()
+{
+    m_clear = addButton(this, QStringLiteral("Command1"), tr("Clear"), twips::rect(1440, 2280, 1215, 375));
+    m_calculate = addButton(this, QStringLiteral("Command2"), tr("Calculate"),
+                            twips::rect(3120, 2280, 1095, 375));
+    connect(m_clear, &QPushButton::clicked, this, &CalculatorWindow::Command1_Click);
+    connect(m_calculate, &QPushButton::clicked, this, &CalculatorWindow::Command2_Click);
+}
+
+void CalculatorWindow::buildReadouts()
+{
+    for (const Caption &caption : kResultCaptions) {
+        auto *label = addLabel(this, QString::fromLatin1(caption.name), tr(caption.text), fromTwips(caption.box));
+        label->setWordWrap(caption.twoLines);
+    }
+    for (const Readout &readout : kReadouts)
+        m_readouts.append(addTextBox(this, QString::fromLatin1(readout.name), fromTwips(readout.box)));
+}
+
+void CalculatorWindow::setFocusOrder()
+{
+    QList<QWidget *> order;
+    for (const DimensionRow &row : std::as_const(m_rows))
+        order.append(row.text);
+    for (const DimensionRow &row : std::as_const(m_rows))
+        order.append(row.unit);
+    order << m_clear << m_calculate;
+    for (QLineEdit *readout : std::as_const(m_readouts))
+        order.append(readout);
+    for (qsizetype i = 1; i < order.size(); ++i)
+        setTabOrder(order[i - 1], order[i]);
+}
+
+void CalculatorWindow::Command1_Click()
+{
+    for (const DimensionRow &row : std::as_const(m_rows))
+        row.text->setText(QString());
+    for (const char *name : {"mt", "yt", "ct", "b60t", "b80t", "c60t", "c80t"})
+        findChild<QLineEdit *>(QString::fromLatin1(name))->setText(QString());
+}
+
+void CalculatorWindow::Command2_Click()
+{
+    if (!checkEntries())
+        return;
+
+    QList<double> values;
+    QStringList units;
+    for (const DimensionRow &row : std::as_const(m_rows)) {
+        values.append(mixora::ParseEntry(row.text->text()));
+        units.append(row.unit->currentText());
+    }
+    const mixora::Estimate estimate = mixora::EstimateFromVolume(volumeYards(values, units));
+    if (!estimate.isFinite()) {
+        platform::showMessage(this, tr("The dimensions are too large to estimate."));
+        return;
+    }
+    showEstimate(estimate);
+}
+
+// Prompts for the first unusable dimension, then empties and focuses its box.
+bool CalculatorWindow::checkEntries()
+{
+    for (const DimensionRow &row : std::as_const(m_rows)) {
+        if (mixora::IsUsableEntry(row.text->text()))
+            continue;
+        // The window may be gone by the time the prompt returns.
+        QPointer<QLineEdit> box = row.text;
+        platform::showMessage(this, row.prompt);
+        if (box) {
+            box->setText(QString());
+            box->setFocus();
+        }
+        return false;
+    }
+    return true;
+}
+
+void CalculatorWindow::showEstimate(const mixora::Estimate &e)
+{
+    const std::pair<const char *, double> figures[] = {
+        {"yt", e.Yards}, {"mt", e.Meters}, {"ct", e.Cost}, {"b60t", e.Bags60},
+        {"c60t", e.Cost60}, {"b80t", e.Bags80}, {"c80t", e.Cost80},
+    };
+    for (const auto &[name, value] : figures)
+        findChild<QLineEdit *>(QString::fromLatin1(name))->setText(mixora::FormatResult(value));
+}
