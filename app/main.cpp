@@ -1,6 +1,5 @@
 #include "platform/appidentity.h"
-#include "windows/calculators/circularcalculator.h"
-#include "windows/calculators/rectangularcalculator.h"
+#include "windows/shell/forms.h"
 
 #include <QApplication>
 
@@ -8,12 +7,9 @@ int main(int argc, char *argv[])
 {
     QApplication app(argc, argv);
     platform::setUpApplication(app);
-
-    RectangularCalculator slab(RectangularCalculator::Kind::Slab);
-    RectangularCalculator footing(RectangularCalculator::Kind::Footing);
-    CircularCalculator circular;
-    for (QWidget *window : {static_cast<QWidget *>(&slab), static_cast<QWidget *>(&footing),
-                            static_cast<QWidget *>(&circular)})
-        window->show();
-    return app.exec();
+    startMixora();
+    const int status = app.exec();
+    // The windows closed on the way out are deleted later; do it now.
+    QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+    return status;
 }

@@ -2,6 +2,7 @@
 
 #include <QApplication>
 #include <QFont>
+#include <QIcon>
 
 namespace platform {
 namespace {
@@ -20,11 +21,22 @@ QString applicationTitle()
     return QStringLiteral("Mixora");
 }
 
+QIcon applicationIcon()
+{
+    // The .ico holds the 16 and 32 pixel images of the icon; the larger
+    // renderings keep it sharp on high-density screens and in launchers.
+    QIcon icon(QStringLiteral(":/assets/mixora.ico"));
+    for (int size : {48, 64, 128, 256})
+        icon.addFile(QStringLiteral(":/assets/icons/mixora-%1.png").arg(size), QSize(size, size));
+    return icon;
+}
+
 void setUpApplication(QApplication &app)
 {
     QApplication::setApplicationName(applicationTitle());
-    QApplication::setApplicationDisplayName(applicationTitle());
     QApplication::setApplicationVersion(QStringLiteral(MIXORA_VERSION_TEXT));
+
+    QApplication::setWindowIcon(applicationIcon());
 
     QFont::insertSubstitution(QStringLiteral("MS Sans Serif"), QString::fromLatin1(kSansFamily));
     QFont::insertSubstitution(QStringLiteral("Arial"), QString::fromLatin1(kSansFamily));

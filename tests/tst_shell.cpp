@@ -1,0 +1,386 @@
+#include "platform/appidentity.h"
+#include "tests/support/calculatordriver.h"
+#include "tests/support/promptrecorder.h"
+#include "windows/calculators/calculatorwindow.h"
+#include "windows/shell/forms.h"
+#include "windows/shell/mainwindow.h"
+#include "windows/shell/splashwindow.h"
+
+#include <QApplication>
+#include <QLabel>
+#include <QMdiArea>
+#include <QMdiSubWindow>
+#include <QMenuBar>
+#include <QPushButton>
+#include <QScreen>
+#include <QTest>
+#include <QTimer>
+
+// Start-up, the splash window, the main window and the switching between
+// calculators, on the program's own windows.
+class TestShell : public QObject
+{
+    Q_OBJECT
+
+private slots:
+    void initTestCase() { platform::setUpApplication(*qApp); }
+    void init();
+    void cleanup();
+
+    void startupShowsOnlySplash();
+    void splashIgnoresEverythingButContinue();
+    void continueOpensMainWindowWithSlab();
+    void menuCommand_data();
+    void menuCommand();
+    void contentsSurviveSwitching();
+    void closedCalculatorComesBackEmpty_data();
+    void closedCalculatorComesBackEmpty();
+    void calculatorFullyInView_data();
+    void calculatorFullyInView();
+    void closingSplashEndsProgram();
+    void closingMainWindowEndsProgram();
+    void programIdentity();
+
+private:
+    void pressContinue();
+    void choose(const char *command, bool byAltKey = false);
+    int runUntilQuit();
+
+    std::unique_ptr<PromptRecorder> m_prompts;
+};
+
+namespace {
+
+struct Calculator
+{
+    const char *name;
+    WindowInstance<CalculatorWindow> &instance;
+};
+
+const Calculator kCalculators[] = {
+    {"slabcalc", slabcalc},
+    {"footingcalc", footingcalc},
+    {"circularcalc", circularcalc},
+};
+
+WindowInstance<CalculatorWindow> &instanceNamed(const QString &name)
+{
+    for (const Calculator &calculator : kCalculators) {
+        if (name == QLatin1String(calculator.name))
+            return calculator.instance;
+    }
+    qFatal("no calculator %s", qPrintable(name));
+}
+
+QStringList existingCalculators()
+{
+    QStringList names;
+    for (const Calculator &calculator : kCalculators) {
+        if (calculator.instance.existing())
+            names.append(QString::fromLatin1(calculator.name));
+    }
+    return names;
+}
+
+QStringList visibleCalculators()
+{
+    QStringList names;
+    for (const Calculator &calculator : kCalculators) {
+        if (CalculatorWindow *window = calculator.instance.existing(); window && window->isVisible())
+            names.append(QString::fromLatin1(calculator.name));
+    }
+    return names;
+}
+
+QList<QWidget *> visibleTopLevels()
+{
+    QList<QWidget *> windows;
+    for (QWidget *widget : QApplication::topLevelWidgets()) {
+        if (widget->isVisible())
+            windows.append(widget);
+    }
+    return windows;
+}
+
+void deleteLaterNow()
+{
+    QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+}
+
+QStringList words(const char *list)
+{
+    return QString::fromUtf8(list).split(u'|');
+}
+
+} // namespace
+
+void TestShell::init()
+{
+    QLocale::setDefault(QLocale::c());
+    m_prompts = std::make_unique<PromptRecorder>();
+}
+
+void TestShell::cleanup()
+{
+    delete MDIForm1.existing();
+    delete frmSplash.existing();
+    deleteLaterNow();
+    QVERIFY(visibleTopLevels().isEmpty());
+    QCOMPARE(existingCalculators(), QStringList());
+    QCOMPARE(m_prompts->takeSummaries(), QStringList());
+}
+
+void TestShell::pressContinue()
+{
+    startMixora();
+    QVERIFY(QTest::qWaitForWindowActive(frmSplash.get()));
+    QTest::mouseClick(frmSplash->findChild<QPushButton *>("Command1"), Qt::LeftButton);
+    deleteLaterNow();
+    QVERIFY(MDIForm1.existing());
+    QVERIFY(QTest::qWaitForWindowActive(MDIForm1.get()));
+}
+
+void TestShell::choose(const char *command, bool byAltKey)
+{
+    QMenuBar *bar = MDIForm1->menuBar();
+    QAction *action = bar->findChild<QAction *>(QString::fromLatin1(command));
+    QVERIFY(action);
+    if (byAltKey) {
+        const QChar key = action->text().at(action->text().indexOf(u'&') + 1);
+        QTest::keyClick(MDIForm1.get(), key.toLatin1(), Qt::AltModifier);
+    } else {
+        QTest::mouseClick(bar, Qt::LeftButton, {}, bar->actionGeometry(action).center());
+    }
+}
+
+// Runs the event loop as the program does; fails rather than hangs if the
+// program does not end.
+int TestShell::runUntilQuit()
+{
+    QTimer watchdog;
+    watchdog.setSingleShot(true);
+    connect(&watchdog, &QTimer::timeout, qApp, [] { QCoreApplication::exit(-1); });
+    watchdog.start(5000);
+    return QCoreApplication::exec();
+}
+
+void TestShell::startupShowsOnlySplash()
+{
+    startMixora();
+    QVERIFY(QTest::qWaitForWindowActive(frmSplash.get()));
+
+    SplashWindow *splash = frmSplash.existing();
+    QCOMPARE(visibleTopLevels(), QList<QWidget *>{splash});
+    QCOMPARE(splash->windowTitle(), QString());
+    QVERIFY(splash->windowFlags().testFlag(Qt::FramelessWindowHint));
+    QCOMPARE(splash->windowType(), Qt::Tool); // no taskbar button
+    QCOMPARE(splash->minimumSize(), splash->maximumSize());
+    QCOMPARE(splash->frameGeometry().center(), splash->screen()->availableGeometry().center());
+    QCOMPARE(QApplication::focusWidget()->objectName(), QStringLiteral("Command1"));
+    QVERIFY(!MDIForm1.existing());
+}
+
+void TestShell::splashIgnoresEverythingButContinue()
+{
+    startMixora();
+    QVERIFY(QTest::qWaitForWindowActive(frmSplash.get()));
+    SplashWindow *splash = frmSplash.existing();
+
+    QTest::keyClick(QApplication::focusWidget(), Qt::Key_X);
+    QTest::mouseClick(splash->findChild<QLabel *>("imgLogo"), Qt::LeftButton);
+    QTest::mouseClick(splash->findChild<QLabel *>("lblPlatform"), Qt::LeftButton);
+    QTest::mouseClick(splash->findChild<QWidget *>("Frame1"), Qt::LeftButton, {}, QPoint(3, 3));
+    QTest::qWait(100);
+
+    QCOMPARE(visibleTopLevels(), QList<QWidget *>{splash});
+    QVERIFY(!MDIForm1.existing());
+}
+
+void TestShell::continueOpensMainWindowWithSlab()
+{
+    pressContinue();
+
+    MainWindow *main = MDIForm1.existing();
+    QVERIFY(!frmSplash.existing());
+    QCOMPARE(visibleTopLevels(), QList<QWidget *>{main});
+    QVERIFY(main->windowTitle().startsWith(QStringLiteral("Mixora")));
+    // Centred before the window manager's frame is known, so off by at most
+    // half the frame.
+    const QPoint offCentre = main->frameGeometry().center() - main->screen()->availableGeometry().center();
+    QVERIFY2(qAbs(offCentre.x()) <= 8 && qAbs(offCentre.y()) <= 8, qPrintable(QString::number(offCentre.x())));
+    QCOMPARE(existingCalculators(), QStringList{"slabcalc"});
+    QCOMPARE(visibleCalculators(), QStringList{"slabcalc"});
+    QCOMPARE(main->mdiArea()->activeSubWindow()->widget(), slabcalc.existing());
+    QCOMPARE(driver::focusName(slabcalc.existing()), QStringLiteral("tt"));
+
+    QStringList commands;
+    for (QAction *action : main->menuBar()->actions())
+        commands.append(action->text() + (action->menu() ? QStringLiteral(" (menu)") : QString()));
+    QCOMPARE(commands, words("&Slab|&Footing|&Circular"));
+}
+
+void TestShell::menuCommand_data()
+{
+    QTest::addColumn<QStringList>("commands");
+    QTest::addColumn<bool>("byAltKey");
+    QTest::addColumn<QString>("visible");
+
+    for (bool alt : {false, true}) {
+        const char *how = alt ? "Alt key" : "click";
+        QTest::addRow("slab by %s", how) << words("slab") << alt << "slabcalc";
+        QTest::addRow("footing by %s", how) << words("footing") << alt << "footingcalc";
+        QTest::addRow("circular by %s", how) << words("circular") << alt << "circularcalc";
+        QTest::addRow("circular then slab by %s", how) << words("circular|slab") << alt << "slabcalc";
+        QTest::addRow("footing twice by %s", how) << words("footing|footing") << alt << "footingcalc";
+    }
+}
+
+void TestShell::menuCommand()
+{
+    QFETCH(QStringList, commands);
+    QFETCH(bool, byAltKey);
+    QFETCH(QString, visible);
+
+    pressContinue();
+    for (const QString &command : commands)
+        choose(qPrintable(command), byAltKey);
+
+    QCOMPARE(visibleCalculators(), QStringList{visible});
+    QCOMPARE(existingCalculators(), words("slabcalc|footingcalc|circularcalc"));
+    QCOMPARE(MDIForm1->mdiArea()->activeSubWindow()->widget(), instanceNamed(visible).existing());
+    QCOMPARE(visibleTopLevels(), QList<QWidget *>{MDIForm1.existing()});
+}
+
+void TestShell::contentsSurviveSwitching()
+{
+    pressContinue();
+    CalculatorWindow *slab = slabcalc.existing();
+    driver::calculate(slab, words("4|10|10"), words("Feet|Inches|Meters"));
+    const QStringList texts = driver::dimensionTexts(slab);
+    const QStringList units = driver::unitTexts(slab);
+    const QStringList results = driver::readouts(slab);
+    QCOMPARE(results.first(), QStringLiteral("4.05")); // 4 * 10/12 * 32.81 / 27
+
+    choose("footing");
+    driver::calculate(footingcalc.existing(), words("1|2|3"));
+    choose("circular");
+    choose("slab");
+
+    QCOMPARE(slabcalc.existing(), slab);
+    QCOMPARE(driver::dimensionTexts(slab), texts);
+    QCOMPARE(driver::unitTexts(slab), units);
+    QCOMPARE(driver::readouts(slab), results);
+    QCOMPARE(driver::dimensionTexts(footingcalc.existing()), words("1|2|3"));
+    QCOMPARE(driver::readouts(circularcalc.existing()), QStringList(7, QString()));
+}
+
+void TestShell::closedCalculatorComesBackEmpty_data()
+{
+    QTest::addColumn<QString>("calculator");
+    QTest::addColumn<QString>("command");
+    QTest::addColumn<QString>("otherCommand");
+    QTest::addColumn<QStringList>("startUnits");
+
+    QTest::newRow("slab") << "slabcalc" << "slab" << "footing" << words("Inches|Feet|Feet");
+    QTest::newRow("footing") << "footingcalc" << "footing" << "circular" << words("Inches|Inches|Feet");
+    QTest::newRow("circular") << "circularcalc" << "circular" << "slab" << words("Inches|Inches");
+}
+
+void TestShell::closedCalculatorComesBackEmpty()
+{
+    QFETCH(QString, calculator);
+    QFETCH(QString, command);
+    QFETCH(QString, otherCommand);
+    QFETCH(QStringList, startUnits);
+
+    pressContinue();
+    WindowInstance<CalculatorWindow> &instance = instanceNamed(calculator);
+    choose(qPrintable(command));
+    const QStringList metres(startUnits.size(), QStringLiteral("Meters"));
+    driver::calculate(instance.existing(), QStringList(startUnits.size(), QStringLiteral("2")), metres);
+    QVERIFY(!driver::readouts(instance.existing()).first().isEmpty());
+
+    // The buttons of a maximised child sit in the menu bar's corner, the
+    // close button rightmost.
+    QWidget *buttons = MDIForm1->menuBar()->cornerWidget(Qt::TopRightCorner);
+    QVERIFY(buttons);
+    QTest::mouseClick(buttons, Qt::LeftButton, {}, QPoint(buttons->width() - 6, buttons->height() / 2));
+    deleteLaterNow();
+    QVERIFY(!instance.existing());
+
+    // The other command hides it, which creates it afresh; its own shows it.
+    choose(qPrintable(otherCommand));
+    QVERIFY(instance.existing());
+    QVERIFY(!instance.existing()->isVisible());
+    choose(qPrintable(command));
+    CalculatorWindow *fresh = instance.existing();
+    QCOMPARE(visibleCalculators(), QStringList{calculator});
+    QCOMPARE(driver::dimensionTexts(fresh), QStringList(startUnits.size(), QString()));
+    QCOMPARE(driver::unitTexts(fresh), startUnits);
+    QCOMPARE(driver::readouts(fresh), QStringList(7, QString()));
+}
+
+void TestShell::calculatorFullyInView_data()
+{
+    QTest::addColumn<QString>("command");
+    QTest::addColumn<QString>("calculator");
+    QTest::newRow("slab") << "slab" << "slabcalc";
+    QTest::newRow("footing") << "footing" << "footingcalc";
+    QTest::newRow("circular") << "circular" << "circularcalc";
+}
+
+void TestShell::calculatorFullyInView()
+{
+    QFETCH(QString, command);
+    QFETCH(QString, calculator);
+
+    pressContinue();
+    choose(qPrintable(command));
+    CalculatorWindow *window = instanceNamed(calculator).existing();
+    QWidget *viewport = MDIForm1->mdiArea()->viewport();
+    const QRect inView = viewport->rect();
+    for (QWidget *control : window->findChildren<QWidget *>(Qt::FindDirectChildrenOnly)) {
+        const QRect box(control->mapTo(viewport, QPoint(0, 0)), control->size());
+        QVERIFY2(inView.contains(box), qPrintable(control->objectName()));
+    }
+}
+
+void TestShell::closingSplashEndsProgram()
+{
+    startMixora();
+    QVERIFY(QTest::qWaitForWindowExposed(frmSplash.get()));
+    QTimer::singleShot(0, frmSplash.get(), &QWidget::close);
+
+    QCOMPARE(runUntilQuit(), 0);
+    deleteLaterNow();
+    QVERIFY(!frmSplash.existing());
+    QVERIFY(!MDIForm1.existing());
+}
+
+void TestShell::closingMainWindowEndsProgram()
+{
+    pressContinue();
+    choose("circular");
+    QCOMPARE(visibleCalculators(), QStringList{"circularcalc"});
+    QTimer::singleShot(0, MDIForm1.get(), &QWidget::close);
+
+    QCOMPARE(runUntilQuit(), 0);
+    deleteLaterNow();
+    QVERIFY(!MDIForm1.existing());
+    QCOMPARE(existingCalculators(), QStringList());
+}
+
+void TestShell::programIdentity()
+{
+    QCOMPARE(QApplication::applicationName(), QStringLiteral("Mixora"));
+    QCOMPARE(QApplication::applicationVersion(), QStringLiteral("1.00"));
+
+    pressContinue();
+    const QList<QSize> sizes = slabcalc.existing()->parentWidget()->windowIcon().availableSizes();
+    QVERIFY(sizes.contains(QSize(16, 16)));
+    QVERIFY(sizes.contains(QSize(32, 32)));
+    QVERIFY(MDIForm1->windowIcon().availableSizes().contains(QSize(32, 32)));
+}
+
+QTEST_MAIN(TestShell)
+#include "tst_shell.moc"

@@ -1,0 +1,106 @@
+#include "windows/shell/mainwindow.h"
+
+#include "platform/appidentity.h"
+#include "platform/centering.h"
+#include "platform/twips.h"
+#include "windows/calculators/calculatorwindow.h"
+#include "windows/shell/forms.h"
+
+#include <QMdiArea>
+#include <QMdiSubWindow>
+#include <QMenuBar>
+
+namespace twips = platform::twips;
+
+namespace {
+
+QMdiSubWindow *subWindowOf(CalculatorWindow *calculator)
+{
+    return qobject_cast<QMdiSubWindow *>(calculator->parentWidget());
+}
+
+} // namespace
+
+MainWindow::MainWindow(QWidget *parent)
+    : QMainWindow(parent)
+{
+    setWindowTitle(platform::applicationTitle());
+    setAttribute(Qt::WA_DeleteOnClose);
+
+    m_mdiArea = new QMdiArea(this);
+    m_mdiArea->setObjectName(QStringLiteral("mdiArea"));
+    setCentralWidget(m_mdiArea);
+    buildMenu();
+
+    // The client area below the menu bar, as the window was designed.
+    resize(twips::size(4665, 5970) + QSize(0, menuBar()->sizeHint().height()));
+    platform::centerOnScreen(this);
+}
+
+void MainWindow::buildMenu()
+{
+    // Commands on the bar itself: a click or Alt+letter acts at once.
+    const std::pair<const char *, void (MainWindow::*)()> commands[] = {
+        {QT_TR_NOOP("&Slab"), &MainWindow::slab_Click},
+        {QT_TR_NOOP("&Footing"), &MainWindow::footing_Click},
+        {QT_TR_NOOP("&Circular"), &MainWindow::circular_Click},
+    };
+    const char *const names[] = {"slab", "footing", "circular"};
+    for (int i = 0; i < 3; ++i) {
+        QAction *action = menuBar()->addAction(tr(commands[i].first));
+        action->setObjectName(QString::fromLatin1(names[i]));
+        connect(action, &QAction::triggered, this, commands[i].second);
+    }
+}
+
+void MainWindow::MDIForm_Load()
+{
+    showCalculator(slabcalc.get());
+}
+
+void MainWindow::slab_Click()
+{
+    showCalculator(slabcalc.get());
+    hideCalculator(footingcalc.get());
+    hideCalculator(circularcalc.get());
+}
+
+void MainWindow::footing_Click()
+{
+    showCalculator(footingcalc.get());
+    hideCalculator(circularcalc.get());
+    hideCalculator(slabcalc.get());
+}
+
+void MainWindow::circular_Click()
+{
+    showCalculator(circularcalc.get());
+    hideCalculator(footingcalc.get());
+    hideCalculator(slabcalc.get());
+}
+
+CalculatorWindow *MainWindow::adopt(CalculatorWindow *calculator)
+{
+    auto *subWindow = new QMdiSubWindow;
+    subWindow->setObjectName(calculator->objectName());
+    subWindow->setWidget(calculator);
+    subWindow->setAttribute(Qt::WA_DeleteOnClose);
+    // Hidden before it joins the area, so that it neither shows nor takes
+    // the activation from the calculator in view.
+    subWindow->hide();
+    m_mdiArea->addSubWindow(subWindow);
+    return calculator;
+}
+
+void MainWindow::showCalculator(CalculatorWindow *calculator)
+{
+    QMdiSubWindow *subWindow = subWindowOf(calculator);
+    // Maximised, a calculator fills the client area, which was made to hold one.
+    subWindow->showMaximized();
+    m_mdiArea->setActiveSubWindow(subWindow);
+}
+
+void MainWindow::hideCalculator(CalculatorWindow *calculator)
+{
+    subWindowOf(calculator)->hide();
+}

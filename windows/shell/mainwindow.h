@@ -1,0 +1,36 @@
+#pragma once
+
+#include <QMainWindow>
+
+class CalculatorWindow;
+class QMdiArea;
+
+// The frame in which all estimating happens: three menu commands over an
+// MDI area in which exactly one calculator is in view at a time.
+class MainWindow : public QMainWindow
+{
+    Q_OBJECT
+
+public:
+    explicit MainWindow(QWidget *parent = nullptr);
+
+    // Run once when the window is created, before it is first shown.
+    void MDIForm_Load();
+    void slab_Click();
+    void footing_Click();
+    void circular_Click();
+
+    // Takes a new calculator in as a hidden child window that is destroyed
+    // when the user closes it.
+    CalculatorWindow *adopt(CalculatorWindow *calculator);
+    // Brings a calculator into view and makes it the active child.
+    void showCalculator(CalculatorWindow *calculator);
+    void hideCalculator(CalculatorWindow *calculator);
+
+    QMdiArea *mdiArea() const { return m_mdiArea; }
+
+private:
+    void buildMenu();
+
+    QMdiArea *m_mdiArea = nullptr;
+};

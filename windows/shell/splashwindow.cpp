@@ -1,0 +1,108 @@
+#include "windows/shell/splashwindow.h"
+
+#include "platform/centering.h"
+#include "platform/twips.h"
+#include "windows/shell/forms.h"
+#include "windows/shell/mainwindow.h"
+
+#include <QGroupBox>
+#include <QLabel>
+#include <QPushButton>
+
+namespace twips = platform::twips;
+
+namespace {
+
+struct SplashLabel
+{
+    const char *name;
+    const char *text;
+    QRect box; // twips, within the frame
+    qreal pointSize;
+    bool bold;
+    bool rightAligned;
+    bool sizedToText;
+};
+
+const SplashLabel kLabels[] = {
+    {"lblLicenseTo", "LicenseTo", {120, 240, 6855, 255}, 8.25, false, true, false},
+    {"lblWarning", "Warning", {240, 3600, 6855, 195}, 8.25, false, false, false},
+    {"lblCompany", "Company", {3960, 3120, 2415, 255}, 8.25, false, false, false},
+    {"lblCopyright", "Copyright", {3960, 2880, 2415, 255}, 8.25, false, false, false},
+    {"lblVersion", "Version", {3960, 2640, 885, 285}, 12, true, true, true},
+    {"lblPlatform", "MIXORA", {2040, 1800, 3990, 360}, 15.75, true, true, true},
+    {"lblCompanyProduct", "Quendrix's", {2355, 705, 3345, 435}, 18, true, false, true},
+};
+
+QRect fromTwips(const QRect &box)
+{
+    return twips::rect(box.x(), box.y(), box.width(), box.height());
+}
+
+} // namespace
+
+SplashWindow::SplashWindow(QWidget *parent)
+    : QFrame(parent)
+{
+    // No title bar and no taskbar button; Alt+F4 still closes it, which
+    // ends the program because no other window is open yet.
+    setWindowFlags(Qt::Tool | Qt::FramelessWindowHint);
+    setAttribute(Qt::WA_QuitOnClose);
+    setAttribute(Qt::WA_DeleteOnClose);
+    // The fixed dialog border, drawn around the client area.
+    setFrameStyle(QFrame::Panel | QFrame::Raised);
+    setLineWidth(2);
+    const int border = frameWidth();
+    setFixedSize(twips::size(7380, 4245) + QSize(2 * border, 2 * border));
+
+    auto *frame = new QGroupBox(this);
+    frame->setObjectName(QStringLiteral("Frame1"));
+    frame->setGeometry(twips::rect(150, 60, 7080, 4050).translated(border, border));
+
+    buildLogo(frame);
+    buildLabels(frame);
+    m_continue = new QPushButton(tr("Continue"), frame);
+    m_continue->setObjectName(QStringLiteral("Command1"));
+    m_continue->setGeometry(twips::rect(5160, 3480, 1335, 495));
+    connect(m_continue, &QPushButton::clicked, this, &SplashWindow::Command1_Click);
+    m_continue->setFocus();
+
+    platform::centerOnScreen(this);
+}
+
+void SplashWindow::buildLabels(QWidget *frame)
+{
+    for (const SplashLabel &spec : kLabels) {
+        auto *label = new QLabel(QString::fromLatin1(spec.text), frame);
+        label->setObjectName(QString::fromLatin1(spec.name));
+        QFont font(QStringLiteral("Arial"));
+        font.setStyleHint(QFont::SansSerif);
+        font.setPointSizeF(spec.pointSize);
+        font.setBold(spec.bold);
+        label->setFont(font);
+        label->setAlignment((spec.rightAligned ? Qt::AlignRight : Qt::AlignLeft) | Qt::AlignTop);
+        label->setGeometry(fromTwips(spec.box));
+        if (spec.sizedToText)
+            label->resize(label->sizeHint());
+    }
+}
+
+void SplashWindow::buildLogo(QWidget *frame)
+{
+    auto *logo = new QLabel(frame);
+    logo->setObjectName(QStringLiteral("imgLogo"));
+    logo->setGeometry(twips::rect(240, 840, 1815, 1905));
+    // Stretched pixel by pixel, so the 32 pixel artwork stays crisp instead
+    // of blurring; rendered for the screen's pixel density.
+    const qreal ratio = devicePixelRatioF();
+    QPixmap stretched = QPixmap(QStringLiteral(":/assets/logo.ico"))
+                            .scaled(logo->size() * ratio, Qt::IgnoreAspectRatio, Qt::FastTransformation);
+    stretched.setDevicePixelRatio(ratio);
+    logo->setPixmap(stretched);
+}
+
+void SplashWindow::Command1_Click()
+{
+    MDIForm1->show();
+    close();
+}
