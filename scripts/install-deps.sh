@@ -3,7 +3,7 @@
 # and only those that are missing. Usage: install-deps.sh run|test
 set -euo pipefail
 
-packages=(cmake g++ make qt6-base-dev qt6-qpa-plugins fonts-liberation fontconfig)
+packages=(cmake g++ make qt6-base-dev fonts-liberation fontconfig)
 if [ "${1:-run}" = test ]; then
     packages+=(desktop-file-utils appstream dpkg-dev file)
 fi

@@ -15,7 +15,7 @@ endif()
 execute_process(COMMAND dpkg-deb --field ${packages} Depends OUTPUT_VARIABLE depends)
 message(STATUS "Depends: ${depends}")
 # libqt6widgets6 can only come from reading the binary's libraries.
-foreach(needed libqt6widgets6 libc6 qt6-qpa-plugins fonts-liberation)
+foreach(needed libqt6widgets6 libc6 fonts-liberation)
     if(NOT depends MATCHES "(^|[ ,])${needed}([ ,(]|$)")
         message(FATAL_ERROR "Depends lacks ${needed}: ${depends}")
     endif()

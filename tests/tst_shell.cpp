@@ -7,6 +7,7 @@
 #include "windows/shell/splashwindow.h"
 
 #include <QApplication>
+#include <QImageReader>
 #include <QLabel>
 #include <QMdiArea>
 #include <QMdiSubWindow>
@@ -39,6 +40,8 @@ private slots:
     void calculatorFullyInView();
     void closingSplashEndsProgram();
     void closingMainWindowEndsProgram();
+    void icons_data();
+    void icons();
     void programIdentity();
 
 private:
@@ -177,6 +180,7 @@ void TestShell::startupShowsOnlySplash()
     QCOMPARE(splash->minimumSize(), splash->maximumSize());
     QCOMPARE(splash->frameGeometry().center(), splash->screen()->availableGeometry().center());
     QCOMPARE(QApplication::focusWidget()->objectName(), QStringLiteral("Command1"));
+    QCOMPARE(driver::captionsThatDoNotFit(splash), QStringList());
     QVERIFY(!MDIForm1.existing());
 }
 
@@ -368,6 +372,41 @@ void TestShell::closingMainWindowEndsProgram()
     deleteLaterNow();
     QVERIFY(!MDIForm1.existing());
     QCOMPARE(existingCalculators(), QStringList());
+}
+
+void TestShell::icons_data()
+{
+    QTest::addColumn<QString>("file");
+    QTest::addColumn<QList<QSize>>("sizes");
+    QTest::addColumn<QList<int>>("colours");
+
+    QTest::newRow("program icon") << ":/assets/mixora.ico" << QList<QSize>{{32, 32}, {32, 32}, {16, 16}}
+                                  << QList<int>{2, 16, 16};
+    QTest::newRow("splash logo") << ":/assets/logo.ico" << QList<QSize>{{32, 32}} << QList<int>{16};
+}
+
+void TestShell::icons()
+{
+    QFETCH(QString, file);
+    QFETCH(QList<QSize>, sizes);
+    QFETCH(QList<int>, colours);
+
+    QImageReader reader(file);
+    QCOMPARE(reader.imageCount(), sizes.size());
+    for (int i = 0; i < sizes.size(); ++i) {
+        QVERIFY(reader.jumpToImage(i));
+        const QImage image = reader.read();
+        QCOMPARE(image.size(), sizes[i]);
+        QVERIFY(image.hasAlphaChannel()); // the transparency mask
+        QSet<QRgb> used;
+        for (int y = 0; y < image.height(); ++y) {
+            for (int x = 0; x < image.width(); ++x) {
+                if (qAlpha(image.pixel(x, y)) != 0)
+                    used.insert(image.pixel(x, y));
+            }
+        }
+        QVERIFY2(used.size() <= colours[i], qPrintable(QString::number(used.size())));
+    }
 }
 
 void TestShell::programIdentity()
