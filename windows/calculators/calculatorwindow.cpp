@@ -2,12 +2,11 @@
 
 #include "core/entry.h"
 #include "core/estimate.h"
-#include "core/units.h"
 #include "platform/messagebox.h"
 #include "platform/twips.h"
+#include "windows/calculators/unitbox.h"
 
 #include <QComboBox>
-#include <QCompleter>
 #include <QLabel>
 #include <QLineEdit>
 #include <QPointer>
@@ -20,21 +19,24 @@ namespace {
 constexpr int kRowTop = 600;
 constexpr int kRowPitch = 480;
 
-// Read-outs in focus order, and the headings that say what they show.
+// Read-outs in focus order; each is named for what it shows, and the
+// heading above it, if any, is its label.
 struct Readout
 {
     const char *name;
     QRect box; // twips
+    const char *accessibleName;
+    const char *heading;
 };
 
 const Readout kReadouts[] = {
-    {"yt", {1920, 3480, 975, 375}},
-    {"ct", {3240, 3480, 1095, 375}},
-    {"mt", {600, 3480, 975, 375}},
-    {"b60t", {2040, 4560, 975, 375}},
-    {"b80t", {3360, 4560, 975, 375}},
-    {"c60t", {2040, 5160, 975, 375}},
-    {"c80t", {3360, 5160, 975, 375}},
+    {"yt", {1920, 3480, 975, 375}, QT_TR_NOOP("Cubic Yards"), "Label5"},
+    {"ct", {3240, 3480, 1095, 375}, QT_TR_NOOP("Estimated Cost ($)"), "Label4"},
+    {"mt", {600, 3480, 975, 375}, QT_TR_NOOP("Cubic Meters"), "Label6"},
+    {"b60t", {2040, 4560, 975, 375}, QT_TR_NOOP("60lb bags"), "Label7"},
+    {"b80t", {3360, 4560, 975, 375}, QT_TR_NOOP("80lb bags"), "Label8"},
+    {"c60t", {2040, 5160, 975, 375}, QT_TR_NOOP("Cost of 60lb bags"), nullptr},
+    {"c80t", {3360, 5160, 975, 375}, QT_TR_NOOP("Cost of 80lb bags"), nullptr},
 };
 
 struct Caption
@@ -73,21 +75,6 @@ QLineEdit *addTextBox(QWidget *parent, const QString &name, const QRect &pixels)
 {
     auto *box = new QLineEdit(parent);
     box->setObjectName(name);
-    box->setGeometry(pixels);
-    return box;
-}
-
-QComboBox *addUnitBox(QWidget *parent, const QString &name, const QString &startUnit, const QRect &pixels)
-{
-    auto *box = new QComboBox(parent);
-    box->setObjectName(name);
-    box->setEditable(true);
-    box->addItems(mixora::UnitNames());
-    // Typed texts stay as typed: no new list items, and no quiet change of
-    // "inches" into "Inches", which would convert a value the user meant as feet.
-    box->setInsertPolicy(QComboBox::NoInsert);
-    box->completer()->setCaseSensitivity(Qt::CaseSensitive);
-    box->setCurrentIndex(box->findText(startUnit));
     box->setGeometry(pixels);
     return box;
 }
@@ -137,10 +124,15 @@ void CalculatorWindow::buildRows(const QList<Row> &rows)
     int number = 1;
     for (const Row &row : rows) {
         const QString letter(QChar::fromLatin1(row.letter));
-        addLabel(this, QStringLiteral("Label%1").arg(number++), row.caption,
-                 twips::rect(720, top, row.labelWidth, 255));
+        QLabel *label = addLabel(this, QStringLiteral("Label%1").arg(number++), row.caption,
+                                 twips::rect(720, top, row.labelWidth, 255));
         auto *text = addTextBox(this, letter + u't', twips::rect(1800, top, 1215, 285));
-        auto *unit = addUnitBox(this, letter + u'c', row.startUnit, twips::rect(3480, top, 975, 315));
+        auto *unit = new UnitBox(row.startUnit, label, this);
+        unit->setObjectName(letter + u'c');
+        unit->setGeometry(twips::rect(3480, top, 975, 315));
+        // A screen reader names the box after the row's caption.
+        label->setBuddy(text);
+        text->setAccessibleName(row.caption);
         m_rows.append({text, unit, row.prompt});
         top += kRowPitch;
     }
@@ -161,8 +153,13 @@ void CalculatorWindow::buildReadouts()
         auto *label = addLabel(this, QString::fromLatin1(caption.name), tr(caption.text), fromTwips(caption.box));
         label->setWordWrap(caption.twoLines);
     }
-    for (const Readout &readout : kReadouts)
-        m_readouts.append(addTextBox(this, QString::fromLatin1(readout.name), fromTwips(readout.box)));
+    for (const Readout &readout : kReadouts) {
+        QLineEdit *box = addTextBox(this, QString::fromLatin1(readout.name), fromTwips(readout.box));
+        box->setAccessibleName(tr(readout.accessibleName));
+        if (readout.heading)
+            findChild<QLabel *>(QString::fromLatin1(readout.heading))->setBuddy(box);
+        m_readouts.append(box);
+    }
 }
 
 void CalculatorWindow::setFocusOrder()

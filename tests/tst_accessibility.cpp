@@ -1,0 +1,202 @@
+#include "platform/appidentity.h"
+#include "tests/support/calculatordriver.h"
+#include "tests/support/promptrecorder.h"
+#include "windows/calculators/calculatorwindow.h"
+#include "windows/shell/forms.h"
+#include "windows/shell/mainwindow.h"
+#include "windows/shell/splashwindow.h"
+
+#include <QAccessible>
+#include <QApplication>
+#include <QMdiArea>
+#include <QMdiSubWindow>
+#include <QMenuBar>
+#include <QPushButton>
+#include <QTest>
+#include <QTimer>
+
+// What a screen reader is told: the names of the boxes, the actions that
+// press the buttons and menu commands, and the prompts as alerts.
+class TestAccessibility : public QObject
+{
+    Q_OBJECT
+
+private slots:
+    void initTestCase();
+    void init();
+    void cleanup();
+
+    void names_data();
+    void names();
+    void everyFocusableControlIsNamed();
+    void pressedThroughActions();
+    void promptIsAnAlert();
+
+private:
+    CalculatorWindow *openCalculator(const QString &command);
+
+    std::unique_ptr<PromptRecorder> m_prompts;
+};
+
+namespace {
+
+QString accessibleName(QObject *object)
+{
+    QAccessibleInterface *accessible = QAccessible::queryAccessibleInterface(object);
+    return accessible ? accessible->text(QAccessible::Name) : QStringLiteral("<not accessible>");
+}
+
+void pressByAction(QObject *object)
+{
+    QAccessibleInterface *accessible = QAccessible::queryAccessibleInterface(object);
+    QVERIFY(accessible && accessible->actionInterface());
+    QVERIFY(accessible->actionInterface()->actionNames().contains(QAccessibleActionInterface::pressAction()));
+    accessible->actionInterface()->doAction(QAccessibleActionInterface::pressAction());
+}
+
+} // namespace
+
+void TestAccessibility::initTestCase()
+{
+    platform::setUpApplication(*qApp);
+}
+
+void TestAccessibility::init()
+{
+    QLocale::setDefault(QLocale::c());
+    m_prompts = std::make_unique<PromptRecorder>();
+}
+
+void TestAccessibility::cleanup()
+{
+    delete MDIForm1.existing();
+    delete frmSplash.existing();
+    QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+    QCOMPARE(m_prompts->takeSummaries(), QStringList());
+}
+
+CalculatorWindow *TestAccessibility::openCalculator(const QString &command)
+{
+    if (command == QLatin1String("slab"))
+        MDIForm1->slab_Click();
+    else if (command == QLatin1String("footing"))
+        MDIForm1->footing_Click();
+    else
+        MDIForm1->circular_Click();
+    return qobject_cast<CalculatorWindow *>(MDIForm1->mdiArea()->activeSubWindow()->widget());
+}
+
+void TestAccessibility::names_data()
+{
+    QTest::addColumn<QString>("command");
+    QTest::addColumn<QString>("control");
+    QTest::addColumn<QString>("name");
+
+    const char *const shared[][2] = {
+        {"yt", "Cubic Yards"}, {"mt", "Cubic Meters"}, {"ct", "Estimated Cost ($)"},
+        {"b60t", "60lb bags"}, {"b80t", "80lb bags"}, {"c60t", "Cost of 60lb bags"},
+        {"c80t", "Cost of 80lb bags"}, {"Command1", "Clear"}, {"Command2", "Calculate"},
+    };
+    const char *const rows[][3][2] = {
+        {{"slab", ""}, {"tt", "Thickness:"}, {"tc", "Thickness unit"}},
+        {{"slab", ""}, {"wt", "Width:"}, {"wc", "Width unit"}},
+        {{"slab", ""}, {"lt", "Length:"}, {"lc", "Length unit"}},
+        {{"footing", ""}, {"tt", "Depth:"}, {"tc", "Depth unit"}},
+        {{"footing", ""}, {"lt", "Length:"}, {"lc", "Length unit"}},
+        {{"circular", ""}, {"tt", "Diameter:"}, {"tc", "Diameter unit"}},
+        {{"circular", ""}, {"wt", "Height:"}, {"wc", "Height unit"}},
+    };
+    for (const auto &row : rows) {
+        for (int i = 1; i < 3; ++i)
+            QTest::addRow("%s %s", row[0][0], row[i][0]) << row[0][0] << row[i][0] << row[i][1];
+    }
+    for (const char *command : {"slab", "footing", "circular"}) {
+        for (const auto &readout : shared)
+            QTest::addRow("%s %s", command, readout[0]) << command << readout[0] << readout[1];
+    }
+}
+
+void TestAccessibility::names()
+{
+    QFETCH(QString, command);
+    QFETCH(QString, control);
+    QFETCH(QString, name);
+
+    CalculatorWindow *window = openCalculator(command);
+    QWidget *widget = window->findChild<QWidget *>(control);
+    QVERIFY(widget);
+    QCOMPARE(accessibleName(widget), name);
+}
+
+void TestAccessibility::everyFocusableControlIsNamed()
+{
+    startMixora();
+    for (QWidget *widget : frmSplash->findChildren<QWidget *>()) {
+        if (widget->focusPolicy() != Qt::NoFocus)
+            QVERIFY2(!accessibleName(widget).isEmpty(), qPrintable(widget->objectName()));
+    }
+    for (const char *command : {"slab", "footing", "circular"}) {
+        CalculatorWindow *window = openCalculator(QString::fromLatin1(command));
+        for (QWidget *widget : window->findChildren<QWidget *>(Qt::FindDirectChildrenOnly)) {
+            if (widget->focusPolicy() != Qt::NoFocus)
+                QVERIFY2(!accessibleName(widget).isEmpty(), qPrintable(widget->objectName()));
+        }
+    }
+    for (QAction *action : MDIForm1->menuBar()->actions())
+        QVERIFY(!action->text().isEmpty());
+}
+
+void TestAccessibility::pressedThroughActions()
+{
+    startMixora();
+    // A press through the action is animated, so it lands a moment later.
+    pressByAction(frmSplash->findChild<QPushButton *>("Command1"));
+    QTRY_VERIFY(MDIForm1.existing());
+    QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+    QVERIFY(!frmSplash.existing());
+
+    // The menu commands are children of the menu bar's accessible object.
+    QAccessibleInterface *bar = QAccessible::queryAccessibleInterface(MDIForm1->menuBar());
+    QAccessibleInterface *footing = nullptr;
+    for (int i = 0; i < bar->childCount(); ++i) {
+        if (bar->child(i)->text(QAccessible::Name) == QLatin1String("Footing"))
+            footing = bar->child(i);
+    }
+    QVERIFY(footing);
+    pressByAction(footing->object());
+    QVERIFY(footingcalc.existing() && footingcalc.existing()->isVisible());
+    QVERIFY(!slabcalc.existing()->isVisible());
+
+    CalculatorWindow *window = footingcalc.existing();
+    driver::type(window, "tt", QStringLiteral("4"));
+    driver::type(window, "wt", QStringLiteral("10"));
+    driver::type(window, "lt", QStringLiteral("10"));
+    pressByAction(driver::button(window, "Command2"));
+    QTRY_COMPARE(driver::readouts(window).first(), QStringLiteral("0.1"));
+    pressByAction(driver::button(window, "Command1"));
+    QTRY_COMPARE(driver::readouts(window).first(), QString());
+}
+
+// A screen reader reads a window of the alert role aloud as it opens.
+void TestAccessibility::promptIsAnAlert()
+{
+    CalculatorWindow *window = openCalculator(QStringLiteral("circular"));
+    QAccessible::Role role = QAccessible::NoRole;
+    QStringList texts;
+    // Runs inside the prompt's own event loop, before the recorder answers it.
+    QTimer::singleShot(0, window, [&] {
+        QAccessibleInterface *prompt = QAccessible::queryAccessibleInterface(QApplication::activeModalWidget());
+        role = prompt->role();
+        texts << prompt->text(QAccessible::Name) << prompt->text(QAccessible::Description);
+        for (int i = 0; i < prompt->childCount(); ++i)
+            texts << prompt->child(i)->text(QAccessible::Name);
+    });
+    driver::click(window, "Command2");
+
+    QCOMPARE(m_prompts->takeSummaries(), QStringList{"Mixora: Please enter a number value for the Diameter."});
+    QCOMPARE(role, QAccessible::AlertMessage);
+    QVERIFY2(texts.contains(QStringLiteral("Please enter a number value for the Diameter.")), qPrintable(texts.join(u'|')));
+}
+
+QTEST_MAIN(TestAccessibility)
+#include "tst_accessibility.moc"
