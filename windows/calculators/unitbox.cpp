@@ -5,6 +5,7 @@
 #include <QAccessibleWidget>
 #include <QCompleter>
 #include <QLabel>
+#include <QLineEdit>
 
 namespace {
 
@@ -78,4 +79,5 @@ UnitBox::UnitBox(const QString &startUnit, QLabel *dimensionLabel, QWidget *pare
     QString dimension = dimensionLabel->text();
     dimension.remove(u':');
     setAccessibleName(tr("%1 unit").arg(dimension));
+    lineEdit()->setAccessibleName(accessibleName());
 }

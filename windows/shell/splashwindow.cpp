@@ -54,6 +54,8 @@ SplashWindow::SplashWindow(QWidget *parent)
     setLineWidth(2);
     const int border = frameWidth();
     setFixedSize(twips::size(7380, 4245) + QSize(2 * border, 2 * border));
+    // The window has no caption; a screen reader still says what it is.
+    setAccessibleName(QStringLiteral("Mixora"));
 
     auto *frame = new QGroupBox(this);
     frame->setObjectName(QStringLiteral("Frame1"));
@@ -91,6 +93,7 @@ void SplashWindow::buildLogo(QWidget *frame)
 {
     auto *logo = new QLabel(frame);
     logo->setObjectName(QStringLiteral("imgLogo"));
+    logo->setAccessibleName(tr("Mixora logo"));
     logo->setGeometry(twips::rect(240, 840, 1815, 1905));
     // Stretched pixel by pixel, so the 32 pixel artwork stays crisp instead
     // of blurring; rendered for the screen's pixel density.

@@ -1,0 +1,176 @@
+#!/usr/bin/python3
+"""Drives Mixora through the accessibility bus alone, as a screen reader does.
+
+Starts the program, presses Continue, and in each calculator finds every box
+by its accessible name, types the dimensions, presses Calculate and reads the
+seven figures; then checks that an unusable entry raises its prompt as an
+alert. Usage: atspi_test.py PROGRAM LOCALE (C or de_DE).
+"""
+import os
+import subprocess
+import sys
+import time
+
+import pyatspi
+
+READOUTS = ["Cubic Yards", "Cubic Meters", "Estimated Cost ($)", "60lb bags",
+            "Cost of 60lb bags", "80lb bags", "Cost of 80lb bags"]
+
+# Menu command, window caption, (dimension name, text, unit) rows, figures.
+ESTIMATES = {
+    "C": [
+        ("Slab", "Slab Calculator",
+         [("Thickness:", "4", "Inches"), ("Width:", "10", "Feet"), ("Length:", "10", "Feet")],
+         ["1.23", "0.93", "92.25", "73.8", "369", "55.35", "332.1"]),
+        ("Footing", "Footing Calculator",
+         [("Depth:", "1.5", "Feet"), ("Width:", "1.5", "Feet"), ("Length:", "1.5", "Feet")],
+         ["0.12", "0.09", "9", "7.2", "36", "5.4", "32.4"]),
+        ("Circular", "Circular Calculator",
+         [("Diameter:", "0.3", "Meters"), ("Height:", "1.2", "Meters")],
+         ["0.11", "0.08", "8.25", "6.6", "33", "4.95", "29.7"]),
+    ],
+    "de_DE": [
+        ("Slab", "Slab Calculator",
+         [("Thickness:", "0,5", "Feet"), ("Width:", "10", "Feet"), ("Length:", "10", "Feet")],
+         ["1,85", "1,41", "138,75", "111", "555", "83,25", "499,5"]),
+        ("Footing", "Footing Calculator",
+         [("Depth:", "1,5", "Feet"), ("Width:", "1,5", "Feet"), ("Length:", "1,5", "Feet")],
+         ["0,12", "0,09", "9", "7,2", "36", "5,4", "32,4"]),
+        ("Circular", "Circular Calculator",
+         [("Diameter:", "0,3", "Meters"), ("Height:", "1,2", "Meters")],
+         ["0,11", "0,08", "8,25", "6,6", "33", "4,95", "29,7"]),
+    ],
+}
+
+# What the prompt test types, and the prompt it must raise.
+UNUSABLE = {"C": "12 ft", "de_DE": "2.5"}
+
+failures = []
+
+
+def check(condition, message):
+    if not condition:
+        failures.append(message)
+        print("FAIL:", message)
+
+
+def wait_for(find, what, timeout=10.0):
+    deadline = time.monotonic() + timeout
+    while time.monotonic() < deadline:
+        found = find()
+        if found:
+            return found
+        time.sleep(0.05)
+    raise RuntimeError("timed out waiting for " + what)
+
+
+def descendants(node):
+    for child in node:
+        if child is None:
+            continue
+        yield child
+        yield from descendants(child)
+
+
+def showing(node):
+    return node.getState().contains(pyatspi.STATE_SHOWING)
+
+
+def find(node, role, name=None):
+    for child in descendants(node):
+        if child.getRoleName() == role and (name is None or child.name == name) and showing(child):
+            return child
+    return None
+
+
+def press(node):
+    action = node.queryAction()
+    names = [action.getName(i) for i in range(action.nActions)]
+    index = names.index("Press") if "Press" in names else 0
+    action.doAction(index)
+
+
+def text_of(node):
+    text = node.queryText()
+    return text.getText(0, text.characterCount)
+
+
+def set_text(node, value):
+    node.queryEditableText().setTextContents(value)
+
+
+def application():
+    desktop = pyatspi.Registry.getDesktop(0)
+    for app in desktop:
+        if app is not None and app.name == "Mixora":
+            return app
+    return None
+
+
+def calculator(app, caption):
+    return wait_for(lambda: find(app, "frame", caption), caption)
+
+
+def estimate(app, command, caption, rows, figures):
+    press(wait_for(lambda: find(app, "menu item", command), "menu command " + command))
+    window = calculator(app, caption)
+    for name, value, unit in rows:
+        box = find(window, "text", name)
+        check(box is not None, f"{caption}: no box named {name!r}")
+        unit_box = find(window, "combo box", name.rstrip(":") + " unit")
+        check(unit_box is not None, f"{caption}: no unit box for {name!r}")
+        if box is None or unit_box is None:
+            return
+        set_text(box, value)
+        set_text(find(unit_box, "text"), unit)
+    for role in ("text", "combo box"):
+        for node in descendants(window):
+            if node.getRoleName() == role and showing(node):
+                check(node.name != "", f"{caption}: a {role} without a name")
+    press(find(window, "push button", "Calculate"))
+    readouts = [find(window, "text", name) for name in READOUTS]
+    check(all(readouts), f"{caption}: a read-out is missing")
+    if all(readouts):
+        wait_for(lambda: text_of(readouts[-1]) != "", caption + " results")
+        shown = [text_of(box) for box in readouts]
+        check(shown == figures, f"{caption}: read {shown}, expected {figures}")
+
+
+def prompt_for_unusable(app, text):
+    press(find(app, "menu item", "Slab"))
+    window = calculator(app, "Slab Calculator")
+    width = find(window, "text", "Width:")
+    set_text(width, text)
+    press(find(window, "push button", "Calculate"))
+    alert = wait_for(lambda: find(app, "alert"), "the prompt")
+    texts = [node.name for node in descendants(alert)] + [alert.name, alert.description]
+    check("Please enter a number value for the Width." in texts, f"the alert said {texts}")
+    press(find(alert, "push button", "OK"))
+    wait_for(lambda: find(app, "alert") is None, "the prompt to close")
+    check(text_of(width) == "", "the width box was not emptied")
+
+
+def main():
+    program, locale = sys.argv[1], sys.argv[2]
+    pyatspi.Registry.getDesktop(0)  # brings the accessibility bus up first
+    env = dict(os.environ, QT_LINUX_ACCESSIBILITY_ALWAYS_ON="1", QT_QPA_PLATFORM="xcb")
+    env["LANG"] = env["LC_ALL"] = "de_DE.UTF-8" if locale == "de_DE" else "C.UTF-8"
+    process = subprocess.Popen([program], env=env)
+    try:
+        app = wait_for(application, "Mixora on the accessibility bus")
+        press(wait_for(lambda: find(app, "push button", "Continue"), "Continue"))
+        for command, caption, rows, figures in ESTIMATES[locale]:
+            estimate(app, command, caption, rows, figures)
+        prompt_for_unusable(app, UNUSABLE[locale])
+    except RuntimeError as error:
+        failures.append(str(error))
+        print("FAIL:", error)
+    finally:
+        process.terminate()
+        process.wait(timeout=10)
+    print(f"{0 if failures else 1} passed, {1 if failures else 0} failed")
+    return 1 if failures else 0
+
+
+if __name__ == "__main__":
+    sys.exit(main())
