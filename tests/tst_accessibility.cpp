@@ -126,6 +126,15 @@ void TestAccessibility::names()
     QWidget *widget = window->findChild<QWidget *>(control);
     QVERIFY(widget);
     QCOMPARE(accessibleName(widget), name);
+
+    // A dimension's boxes are both labelled by the row's caption.
+    if (QStringList{"tt", "wt", "lt", "tc", "wc", "lc"}.contains(control)) {
+        const QString caption = window->findChild<QWidget *>(control.left(1) + u't')->accessibleName();
+        QStringList labels;
+        for (const auto &[related, relation] : QAccessible::queryAccessibleInterface(widget)->relations(QAccessible::Label))
+            labels.append(related->text(QAccessible::Name));
+        QVERIFY2(labels.contains(caption), qPrintable(labels.join(u'|')));
+    }
 }
 
 void TestAccessibility::everyFocusableControlIsNamed()
