@@ -1,6 +1,9 @@
 #include "tests/support/calculatordriver.h"
 
+#include <QAbstractItemView>
 #include <QApplication>
+#include <QMainWindow>
+#include <QMenuBar>
 #include <QComboBox>
 #include <QLabel>
 #include <QLineEdit>
@@ -53,6 +56,15 @@ void typeUnit(QWidget *window, const char *name, const QString &text)
     // Inline completion may have offered the rest of a name; typing on
     // accepts it, so the box reads what it would for a person.
     QTest::keyClick(box->lineEdit(), Qt::Key_End);
+}
+
+void pickUnit(QWidget *window, const char *name, int index)
+{
+    QComboBox *box = unitBox(window, name);
+    box->showPopup();
+    QAbstractItemView *list = box->view();
+    const QRect item = list->visualRect(list->model()->index(index, 0));
+    QTest::mouseClick(list->viewport(), Qt::LeftButton, {}, item.center());
 }
 
 void click(QWidget *window, const char *name)
@@ -116,6 +128,15 @@ QString focusName(QWidget *window)
 } // namespace driver
 
 namespace driver {
+
+void closeMaximizedChild(QMainWindow *mainWindow)
+{
+    // A maximised child's buttons sit in the menu bar's corner, close rightmost.
+    QWidget *buttons = mainWindow->menuBar()->cornerWidget(Qt::TopRightCorner);
+    if (!buttons)
+        qFatal("no maximised child window");
+    QTest::mouseClick(buttons, Qt::LeftButton, {}, QPoint(buttons->width() - 6, buttons->height() / 2));
+}
 
 static bool fits(const QFontMetrics &metrics, const QString &text, const QSize &box, bool wrap)
 {

@@ -4,6 +4,7 @@
 #include <QStringList>
 
 class QComboBox;
+class QMainWindow;
 class QLineEdit;
 class QPushButton;
 class QWidget;
@@ -20,6 +21,8 @@ QPushButton *button(QWidget *window, const char *name);
 void type(QWidget *window, const char *name, const QString &text);
 // Replaces a unit box's text by typing into it.
 void typeUnit(QWidget *window, const char *name, const QString &text);
+// Picks a unit from the box's drop-down list with the mouse.
+void pickUnit(QWidget *window, const char *name, int index);
 void click(QWidget *window, const char *name);
 
 // Types each dimension text ("tt", "wt", "lt") and each non-empty unit text
@@ -39,6 +42,9 @@ QString focusName(QWidget *window);
 } // namespace driver
 
 namespace driver {
+
+// Clicks the close button of the main window's maximised child window.
+void closeMaximizedChild(QMainWindow *mainWindow);
 
 // Names of the labels and buttons whose caption does not fit its box in the
 // font it is drawn with.

@@ -5,10 +5,10 @@
 #include <QDialog>
 #include <QTest>
 
-PromptRecorder::PromptRecorder(QObject *parent)
+PromptRecorder::PromptRecorder(int intervalMs, QObject *parent)
     : QObject(parent)
 {
-    m_timer.setInterval(10);
+    m_timer.setInterval(intervalMs);
     connect(&m_timer, &QTimer::timeout, this, &PromptRecorder::poll);
     m_timer.start();
 }

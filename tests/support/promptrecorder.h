@@ -23,7 +23,8 @@ public:
         bool isMessageBox = false;
     };
 
-    explicit PromptRecorder(QObject *parent = nullptr);
+    // Looks for a dialog every intervalMs milliseconds.
+    explicit PromptRecorder(int intervalMs = 10, QObject *parent = nullptr);
 
     // The prompts seen since the last call, oldest first.
     QList<Prompt> take();

@@ -81,20 +81,19 @@ void MainWindow::circular_Click()
 
 CalculatorWindow *MainWindow::adopt(CalculatorWindow *calculator)
 {
-    auto *subWindow = new QMdiSubWindow;
+    auto *subWindow = new QMdiSubWindow(this);
     subWindow->setObjectName(calculator->objectName());
     subWindow->setWidget(calculator);
     subWindow->setAttribute(Qt::WA_DeleteOnClose);
-    // Hidden before it joins the area, so that it neither shows nor takes
-    // the activation from the calculator in view.
     subWindow->hide();
-    m_mdiArea->addSubWindow(subWindow);
     return calculator;
 }
 
 void MainWindow::showCalculator(CalculatorWindow *calculator)
 {
     QMdiSubWindow *subWindow = subWindowOf(calculator);
+    if (!m_mdiArea->subWindowList().contains(subWindow))
+        m_mdiArea->addSubWindow(subWindow);
     // Maximised, a calculator fills the client area, which was made to hold one.
     subWindow->showMaximized();
     m_mdiArea->setActiveSubWindow(subWindow);
@@ -102,5 +101,13 @@ void MainWindow::showCalculator(CalculatorWindow *calculator)
 
 void MainWindow::hideCalculator(CalculatorWindow *calculator)
 {
-    subWindowOf(calculator)->hide();
+    QMdiSubWindow *subWindow = subWindowOf(calculator);
+    subWindow->hide();
+    // A hidden calculator waits outside the area: QMdiArea brings the child it
+    // activated last back into view when the program is activated again with
+    // no child active, hidden or not.
+    if (m_mdiArea->subWindowList().contains(subWindow)) {
+        m_mdiArea->removeSubWindow(subWindow);
+        subWindow->setParent(this);
+    }
 }

@@ -21,7 +21,7 @@ public:
     void circular_Click();
 
     // Takes a new calculator in as a hidden child window that is destroyed
-    // when the user closes it.
+    // when the user closes it; it joins the MDI area when first shown.
     CalculatorWindow *adopt(CalculatorWindow *calculator);
     // Brings a calculator into view and makes it the active child.
     void showCalculator(CalculatorWindow *calculator);
