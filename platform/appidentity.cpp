@@ -1,8 +1,12 @@
 #include "platform/appidentity.h"
 
+#include "platform/images.h"
+
 #include <QApplication>
 #include <QFont>
 #include <QIcon>
+#include <QImage>
+#include <QPixmap>
 
 namespace platform {
 namespace {
@@ -23,11 +27,11 @@ QString applicationTitle()
 
 QIcon applicationIcon()
 {
-    // The .ico holds the 16 and 32 pixel images of the icon; the larger
-    // renderings keep it sharp on high-density screens and in launchers.
-    QIcon icon(QStringLiteral(":/assets/mixora.ico"));
-    for (int size : {48, 64, 128, 256})
-        icon.addFile(QStringLiteral(":/assets/icons/mixora-%1.png").arg(size), QSize(size, size));
+    // The 32 pixel images serve the 16 pixel places on a doubled screen too;
+    // launchers take the larger renderings from the installed icon theme.
+    QIcon icon;
+    for (const QImage &image : readImages(QStringLiteral(":/assets/mixora.ico"), "ico"))
+        icon.addPixmap(QPixmap::fromImage(image));
     return icon;
 }
 

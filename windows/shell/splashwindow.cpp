@@ -1,11 +1,11 @@
 #include "windows/shell/splashwindow.h"
 
 #include "platform/centering.h"
+#include "platform/images.h"
 #include "platform/twips.h"
 #include "windows/shell/forms.h"
 #include "windows/shell/mainwindow.h"
 
-#include <QGroupBox>
 #include <QLabel>
 #include <QPushButton>
 
@@ -57,7 +57,10 @@ SplashWindow::SplashWindow(QWidget *parent)
     // The window has no caption; a screen reader still says what it is.
     setAccessibleName(QStringLiteral("Mixora"));
 
-    auto *frame = new QGroupBox(this);
+    // An etched box like a caption-less group box, drawn without the style's
+    // group-box image, which would load every image plugin at start-up.
+    auto *frame = new QFrame(this);
+    frame->setFrameStyle(QFrame::Box | QFrame::Sunken);
     frame->setObjectName(QStringLiteral("Frame1"));
     frame->setGeometry(twips::rect(150, 60, 7080, 4050).translated(border, border));
 
@@ -98,8 +101,11 @@ void SplashWindow::buildLogo(QWidget *frame)
     // Stretched pixel by pixel, so the 32 pixel artwork stays crisp instead
     // of blurring; rendered for the screen's pixel density.
     const qreal ratio = devicePixelRatioF();
-    QPixmap stretched = QPixmap(QStringLiteral(":/assets/logo.ico"))
-                            .scaled(logo->size() * ratio, Qt::IgnoreAspectRatio, Qt::FastTransformation);
+    const QList<QImage> images = platform::readImages(QStringLiteral(":/assets/logo.ico"), "ico");
+    if (images.isEmpty())
+        return;
+    QPixmap stretched = QPixmap::fromImage(
+        images.first().scaled(logo->size() * ratio, Qt::IgnoreAspectRatio, Qt::FastTransformation));
     stretched.setDevicePixelRatio(ratio);
     logo->setPixmap(stretched);
 }
