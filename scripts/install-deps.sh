@@ -5,7 +5,7 @@ set -euo pipefail
 
 packages=(cmake g++ make qt6-base-dev fonts-liberation fontconfig)
 if [ "${1:-run}" = test ]; then
-    packages+=(desktop-file-utils appstream dpkg-dev file
+    packages+=(desktop-file-utils appstream dpkg-dev file clang libclang-rt-14-dev
                xvfb xauth dbus at-spi2-core python3-pyatspi)
 fi
 

@@ -1,11 +1,32 @@
 #!/usr/bin/env bash
-# Installs what is missing, builds Mixora with its tests and runs them all
-# headless.
+# Installs what is missing, then builds Mixora and runs, headless:
+#   1. the whole test suite;
+#   2. the same suite built with AddressSanitizer and UndefinedBehaviorSanitizer;
+#   3. a bounded fuzzing run of the estimation core (FUZZ_SECONDS per target).
+# With --quick, only the first.
 set -euo pipefail
 cd "$(dirname "$0")/.."
 
+quick=false
+[ "${1:-}" = --quick ] && quick=true
+
 scripts/install-deps.sh test
-cmake -S . -B build-tests -DCMAKE_BUILD_TYPE=Debug -DBUILD_TESTING=ON
-cmake --build build-tests --parallel "$(nproc)"
 export QT_QPA_PLATFORM=offscreen
+
+echo "== test suite"
+cmake -S . -B build-tests -DCMAKE_BUILD_TYPE=Debug -DBUILD_TESTING=ON >/dev/null
+cmake --build build-tests --parallel "$(nproc)"
 ctest --test-dir build-tests --output-on-failure
+$quick && exit 0
+
+echo "== test suite under AddressSanitizer and UndefinedBehaviorSanitizer"
+cmake -S . -B build-asan -DCMAKE_BUILD_TYPE=Debug -DBUILD_TESTING=ON -DMIXORA_SANITIZE=ON >/dev/null
+cmake --build build-asan --parallel "$(nproc)"
+export ASAN_OPTIONS=detect_leaks=1:abort_on_error=1
+export UBSAN_OPTIONS=print_stacktrace=1:halt_on_error=1
+export LSAN_OPTIONS=suppressions=$PWD/tests/lsan.supp:print_suppressions=0
+# The package checks build and unpack files; they test nothing the sanitizers see.
+ctest --test-dir build-asan --output-on-failure -E 'debian_package|install_desktop_files'
+
+echo "== fuzzing"
+FUZZ_SECONDS=${FUZZ_SECONDS:-20} scripts/fuzz.sh

@@ -7,7 +7,9 @@
 #include "windows/shell/splashwindow.h"
 
 #include <QAccessible>
+#include <QAbstractItemView>
 #include <QApplication>
+#include <QComboBox>
 #include <QMdiArea>
 #include <QMdiSubWindow>
 #include <QMenuBar>
@@ -29,6 +31,7 @@ private slots:
     void names_data();
     void names();
     void everyFocusableControlIsNamed();
+    void unitBoxOffersItsUnitAndList();
     void pressedThroughActions();
     void promptIsAnAlert();
 
@@ -153,6 +156,23 @@ void TestAccessibility::everyFocusableControlIsNamed()
     }
     for (QAction *action : MDIForm1->menuBar()->actions())
         QVERIFY(!action->text().isEmpty());
+}
+
+void TestAccessibility::unitBoxOffersItsUnitAndList()
+{
+    CalculatorWindow *window = openCalculator(QStringLiteral("slab"));
+    QComboBox *box = driver::unitBox(window, "wc");
+    QAccessibleInterface *accessible = QAccessible::queryAccessibleInterface(box);
+    QCOMPARE(accessible->role(), QAccessible::ComboBox);
+    QCOMPARE(accessible->text(QAccessible::Value), QStringLiteral("Feet"));
+    driver::typeUnit(window, "wc", QStringLiteral("yards"));
+    QCOMPARE(accessible->text(QAccessible::Value), QStringLiteral("yards"));
+
+    QAccessibleActionInterface *actions = accessible->actionInterface();
+    QVERIFY(actions->actionNames().contains(QAccessibleActionInterface::showMenuAction()));
+    actions->doAction(QAccessibleActionInterface::showMenuAction());
+    QTRY_VERIFY(box->view()->isVisible());
+    box->hidePopup();
 }
 
 void TestAccessibility::pressedThroughActions()
