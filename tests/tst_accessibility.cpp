@@ -1,5 +1,6 @@
 #include "platform/appidentity.h"
 #include "tests/support/calculatordriver.h"
+#include "tests/support/programwindows.h"
 #include "tests/support/promptrecorder.h"
 #include "windows/calculators/calculatorwindow.h"
 #include "windows/shell/forms.h"
@@ -72,9 +73,7 @@ void TestAccessibility::init()
 
 void TestAccessibility::cleanup()
 {
-    delete MDIForm1.existing();
-    delete frmSplash.existing();
-    QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+    closeProgram();
     QCOMPARE(m_prompts->takeSummaries(), QStringList());
 }
 

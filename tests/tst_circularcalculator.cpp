@@ -9,6 +9,8 @@
 #include <QLineEdit>
 #include <QTest>
 
+using driver::words;
+
 #include <memory>
 
 // The circular window, driven through its boxes and buttons.
@@ -41,10 +43,6 @@ private:
 
 namespace {
 
-QStringList words(const char *list)
-{
-    return QString::fromUtf8(list).split(u'|');
-}
 
 const QStringList kNoResults(7, QString());
 

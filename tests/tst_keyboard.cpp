@@ -1,5 +1,6 @@
 #include "platform/appidentity.h"
 #include "tests/support/calculatordriver.h"
+#include "tests/support/programwindows.h"
 #include "tests/support/promptrecorder.h"
 #include "windows/calculators/calculatorwindow.h"
 #include "windows/shell/forms.h"
@@ -10,6 +11,8 @@
 #include <QLineEdit>
 #include <QPushButton>
 #include <QTest>
+
+using driver::words;
 
 // The whole program with key presses alone: from the splash window's
 // Continue to an estimate in each calculator, and back from a prompt.
@@ -53,10 +56,6 @@ void typeKeys(const QString &text)
     QTest::keyClicks(focus(), text);
 }
 
-QStringList words(const char *list)
-{
-    return QString::fromUtf8(list).split(u'|');
-}
 
 } // namespace
 
@@ -68,9 +67,7 @@ void TestKeyboard::init()
 
 void TestKeyboard::cleanup()
 {
-    delete MDIForm1.existing();
-    delete frmSplash.existing();
-    QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+    closeProgram();
     QCOMPARE(m_prompts->takeSummaries(), QStringList());
 }
 

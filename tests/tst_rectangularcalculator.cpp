@@ -11,6 +11,8 @@
 #include <QPushButton>
 #include <QTest>
 
+using driver::words;
+
 #include <memory>
 
 using Kind = RectangularCalculator::Kind;
@@ -57,10 +59,6 @@ private:
 
 namespace {
 
-QStringList words(const char *list)
-{
-    return QString::fromUtf8(list).split(u'|');
-}
 
 const QStringList kNoResults(7, QString());
 

@@ -1,5 +1,6 @@
 #include "platform/appidentity.h"
 #include "tests/support/calculatordriver.h"
+#include "tests/support/programwindows.h"
 #include "tests/support/promptrecorder.h"
 #include "windows/calculators/calculatorwindow.h"
 #include "windows/shell/forms.h"
@@ -15,6 +16,8 @@
 #include <QPushButton>
 #include <QScreen>
 #include <QTest>
+
+using driver::words;
 #include <QTimer>
 
 // Start-up, the splash window, the main window and the switching between
@@ -110,10 +113,6 @@ void deleteLaterNow()
     QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
 }
 
-QStringList words(const char *list)
-{
-    return QString::fromUtf8(list).split(u'|');
-}
 
 } // namespace
 
@@ -125,9 +124,7 @@ void TestShell::init()
 
 void TestShell::cleanup()
 {
-    delete MDIForm1.existing();
-    delete frmSplash.existing();
-    deleteLaterNow();
+    closeProgram();
     QVERIFY(visibleTopLevels().isEmpty());
     QCOMPARE(existingCalculators(), QStringList());
     QCOMPARE(m_prompts->takeSummaries(), QStringList());

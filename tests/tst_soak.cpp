@@ -1,6 +1,7 @@
 #include "platform/appidentity.h"
 #include "tests/soakmodel.h"
 #include "tests/support/calculatordriver.h"
+#include "tests/support/programwindows.h"
 #include "tests/support/promptrecorder.h"
 #include "windows/calculators/calculatorwindow.h"
 #include "windows/shell/forms.h"
@@ -190,7 +191,7 @@ void TestSoak::randomActionsMatchTheModel()
                              .arg(done.join(u'\n'), mismatch)));
     }
     qInfo("%d actions, all as the model expects", steps);
-    delete MDIForm1.existing();
+    closeProgram();
 }
 
 QTEST_MAIN(TestSoak)

@@ -12,6 +12,11 @@
 
 namespace driver {
 
+QStringList words(const char *list)
+{
+    return QString::fromUtf8(list).split(u'|');
+}
+
 QLineEdit *textBox(QWidget *window, const char *name)
 {
     auto *box = window->findChild<QLineEdit *>(QString::fromLatin1(name), Qt::FindDirectChildrenOnly);

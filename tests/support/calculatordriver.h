@@ -13,6 +13,9 @@ class QWidget;
 // types, clicks the buttons, and reads what the boxes show.
 namespace driver {
 
+// "4|10|10" as a list of texts, the way the tests write expected boxes.
+QStringList words(const char *list);
+
 QLineEdit *textBox(QWidget *window, const char *name);
 QComboBox *unitBox(QWidget *window, const char *name);
 QPushButton *button(QWidget *window, const char *name);
