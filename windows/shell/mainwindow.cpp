@@ -40,16 +40,21 @@ MainWindow::MainWindow(QWidget *parent)
 void MainWindow::buildMenu()
 {
     // Commands on the bar itself: a click or Alt+letter acts at once.
-    const std::pair<const char *, void (MainWindow::*)()> commands[] = {
-        {QT_TR_NOOP("&Slab"), &MainWindow::slab_Click},
-        {QT_TR_NOOP("&Footing"), &MainWindow::footing_Click},
-        {QT_TR_NOOP("&Circular"), &MainWindow::circular_Click},
+    struct Command
+    {
+        const char *name;
+        const char *caption;
+        void (MainWindow::*handler)();
     };
-    const char *const names[] = {"slab", "footing", "circular"};
-    for (int i = 0; i < 3; ++i) {
-        QAction *action = menuBar()->addAction(tr(commands[i].first));
-        action->setObjectName(QString::fromLatin1(names[i]));
-        connect(action, &QAction::triggered, this, commands[i].second);
+    const Command commands[] = {
+        {"slab", QT_TR_NOOP("&Slab"), &MainWindow::slab_Click},
+        {"footing", QT_TR_NOOP("&Footing"), &MainWindow::footing_Click},
+        {"circular", QT_TR_NOOP("&Circular"), &MainWindow::circular_Click},
+    };
+    for (const Command &command : commands) {
+        QAction *action = menuBar()->addAction(tr(command.caption));
+        action->setObjectName(QString::fromLatin1(command.name));
+        connect(action, &QAction::triggered, this, command.handler);
     }
 }
 
