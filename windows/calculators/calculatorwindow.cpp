@@ -180,8 +180,8 @@ void CalculatorWindow::Command1_Click()
 {
     for (const DimensionRow &row : std::as_const(m_rows))
         row.text->setText(QString());
-    for (const char *name : {"mt", "yt", "ct", "b60t", "b80t", "c60t", "c80t"})
-        findChild<QLineEdit *>(QString::fromLatin1(name))->setText(QString());
+    for (QLineEdit *readout : std::as_const(m_readouts))
+        readout->setText(QString());
 }
 
 void CalculatorWindow::Command2_Click()
@@ -221,6 +221,15 @@ bool CalculatorWindow::checkEntries()
     return true;
 }
 
+QLineEdit *CalculatorWindow::readout(const char *name) const
+{
+    for (QLineEdit *box : m_readouts) {
+        if (box->objectName() == QLatin1String(name))
+            return box;
+    }
+    Q_UNREACHABLE();
+}
+
 void CalculatorWindow::showEstimate(const mixora::Estimate &e)
 {
     const std::pair<const char *, double> figures[] = {
@@ -228,5 +237,5 @@ void CalculatorWindow::showEstimate(const mixora::Estimate &e)
         {"c60t", e.Cost60}, {"b80t", e.Bags80}, {"c80t", e.Cost80},
     };
     for (const auto &[name, value] : figures)
-        findChild<QLineEdit *>(QString::fromLatin1(name))->setText(mixora::FormatResult(value));
+        readout(name)->setText(mixora::FormatResult(value));
 }
