@@ -77,17 +77,17 @@ SplashWindow::SplashWindow(QWidget *parent)
 
 void SplashWindow::buildLabels(QWidget *frame)
 {
-    for (const SplashLabel &spec : kLabels) {
-        auto *label = new QLabel(QString::fromLatin1(spec.text), frame);
-        label->setObjectName(QString::fromLatin1(spec.name));
+    for (const SplashLabel &caption : kLabels) {
+        auto *label = new QLabel(QString::fromLatin1(caption.text), frame);
+        label->setObjectName(QString::fromLatin1(caption.name));
         QFont font(QStringLiteral("Arial"));
         font.setStyleHint(QFont::SansSerif);
-        font.setPointSizeF(spec.pointSize);
-        font.setBold(spec.bold);
+        font.setPointSizeF(caption.pointSize);
+        font.setBold(caption.bold);
         label->setFont(font);
-        label->setAlignment((spec.rightAligned ? Qt::AlignRight : Qt::AlignLeft) | Qt::AlignTop);
-        label->setGeometry(fromTwips(spec.box));
-        if (spec.sizedToText)
+        label->setAlignment((caption.rightAligned ? Qt::AlignRight : Qt::AlignLeft) | Qt::AlignTop);
+        label->setGeometry(fromTwips(caption.box));
+        if (caption.sizedToText)
             label->resize(label->sizeHint());
     }
 }
