@@ -26,15 +26,14 @@ public:
     // Looks for a dialog every intervalMs milliseconds.
     explicit PromptRecorder(int intervalMs = 10, QObject *parent = nullptr);
 
-    // The prompts seen since the last call, oldest first.
-    QList<Prompt> take();
-    // The same as "title: text", with anything but one OK button and no
-    // icon spelled out after it.
+    // The prompts seen since the last call, oldest first, as "title: text",
+    // with anything but one OK button and no icon spelled out after it.
     QStringList takeSummaries();
     bool isEmpty() const { return m_prompts.isEmpty(); }
 
 private:
     void poll();
+    QList<Prompt> take();
 
     QTimer m_timer;
     QList<Prompt> m_prompts;
