@@ -118,6 +118,8 @@ void TestCircularCalculator::calculate_data()
         << words("0.3|1.2") << words("Meters|Meters") << words("0.11|0.08|8.25|6.6|33|4.95|29.7");
     QTest::newRow("lower-case feet typed as a unit counts as inches")
         << words("12|4") << words("feet|Feet") << words("0.12|0.09|9|7.2|36|5.4|32.4");
+    QTest::newRow("start of a unit name typed as a unit counts as inches")
+        << words("12|48") << words("|Fe") << words("0.12|0.09|9|7.2|36|5.4|32.4");
     QTest::newRow("negative diameter squares away its sign")
         << words("-12|48") << words("|") << words("0.12|0.09|9|7.2|36|5.4|32.4");
     QTest::newRow("negative height")

@@ -194,6 +194,9 @@ void TestRectangularCalculator::calculate_data()
     QTest::newRow("lower-case inches typed as a unit")
         << Kind::Slab << words("4|10|10") << words("inches||")
         << words("14.81|11.26|1110.75|888.6|4443|666.45|3998.7");
+    QTest::newRow("start of a unit name typed as a unit")
+        << Kind::Slab << words("4|10|10") << words("Meter||")
+        << words("14.81|11.26|1110.75|888.6|4443|666.45|3998.7");
     QTest::newRow("blanks around a number")
         << Kind::Slab << words(" 4 |10|10") << words("||") << words("1.23|0.93|92.25|73.8|369|55.35|332.1");
 }

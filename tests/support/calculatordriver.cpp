@@ -58,9 +58,8 @@ void typeUnit(QWidget *window, const char *name, const QString &text)
 {
     QComboBox *box = unitBox(window, name);
     replaceText(box->lineEdit(), text);
-    // Inline completion may have offered the rest of a name; typing on
-    // accepts it, so the box reads what it would for a person.
-    QTest::keyClick(box->lineEdit(), Qt::Key_End);
+    // Leaving the box is where a completion would have taken hold.
+    QTest::keyClick(box->lineEdit(), Qt::Key_Tab);
 }
 
 void pickUnit(QWidget *window, const char *name, int index)

@@ -22,7 +22,7 @@ QPushButton *button(QWidget *window, const char *name);
 
 // Replaces a dimension box's text by typing.
 void type(QWidget *window, const char *name, const QString &text);
-// Replaces a unit box's text by typing into it.
+// Replaces a unit box's text by typing into it, then leaves it with Tab.
 void typeUnit(QWidget *window, const char *name, const QString &text);
 // Picks a unit from the box's drop-down list with the mouse.
 void pickUnit(QWidget *window, const char *name, int index);

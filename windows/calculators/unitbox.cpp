@@ -3,7 +3,6 @@
 #include "core/units.h"
 
 #include <QAccessibleWidget>
-#include <QCompleter>
 #include <QLabel>
 #include <QLineEdit>
 
@@ -70,10 +69,11 @@ UnitBox::UnitBox(const QString &startUnit, QLabel *dimensionLabel, QWidget *pare
 
     setEditable(true);
     addItems(mixora::UnitNames());
-    // Typed texts stay as typed: no new list items, and no quiet change of
-    // "inches" into "Inches", which would convert a value the user meant as feet.
+    // Typed texts stay as typed: no new list items, and no completion, which
+    // would turn "Me" into "Meters" or "inches" into "Inches" and convert a
+    // value the user never meant to convert. Names are picked from the list.
     setInsertPolicy(QComboBox::NoInsert);
-    completer()->setCaseSensitivity(Qt::CaseSensitive);
+    setCompleter(nullptr);
     setCurrentIndex(findText(startUnit));
 
     QString dimension = dimensionLabel->text();
