@@ -8,6 +8,8 @@
 #include "windows/shell/splashwindow.h"
 
 #include <QApplication>
+#include <QComboBox>
+#include <QLineEdit>
 #include <QImageReader>
 #include <QLabel>
 #include <QMdiArea>
@@ -37,6 +39,8 @@ private slots:
     void menuCommand_data();
     void menuCommand();
     void contentsSurviveSwitching();
+    void focusSurvivesSwitching_data();
+    void focusSurvivesSwitching();
     void closedCalculatorComesBackEmpty_data();
     void closedCalculatorComesBackEmpty();
     void calculatorFullyInView_data();
@@ -273,6 +277,37 @@ void TestShell::contentsSurviveSwitching()
     QCOMPARE(driver::readouts(slab), results);
     QCOMPARE(driver::dimensionTexts(footingcalc.existing()), words("1|2|3"));
     QCOMPARE(driver::readouts(circularcalc.existing()), QStringList(7, QString()));
+}
+
+void TestShell::focusSurvivesSwitching_data()
+{
+    QTest::addColumn<QString>("control");
+    QTest::newRow("first dimension") << "tt";
+    QTest::newRow("unit box") << "wc";
+    QTest::newRow("read-out") << "ct";
+}
+
+void TestShell::focusSurvivesSwitching()
+{
+    QFETCH(QString, control);
+
+    pressContinue();
+    CalculatorWindow *slab = slabcalc.existing();
+    QWidget *box = slab->findChild<QWidget *>(control);
+    QVERIFY(box);
+    if (auto *combo = qobject_cast<QComboBox *>(box))
+        box = combo->lineEdit();
+    QTest::mouseClick(box, Qt::LeftButton);
+    QTest::keyClicks(QApplication::focusWidget(), QStringLiteral("4"));
+    for (int round = 0; round < 3; ++round) {
+        choose("footing", true);
+        choose("slab", true);
+    }
+    QCOMPARE(driver::focusName(slab), control);
+    QTest::keyClicks(QApplication::focusWidget(), QStringLiteral("9"));
+    auto *edit = qobject_cast<QLineEdit *>(box);
+    QVERIFY(edit);
+    QVERIFY2(edit->text().contains(QStringLiteral("49")), qPrintable(edit->text()));
 }
 
 void TestShell::closedCalculatorComesBackEmpty_data()

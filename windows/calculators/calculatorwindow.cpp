@@ -9,7 +9,6 @@
 #include <QComboBox>
 #include <QLabel>
 #include <QLineEdit>
-#include <QPointer>
 #include <QPushButton>
 
 namespace twips = platform::twips;
@@ -201,6 +200,18 @@ void CalculatorWindow::Command2_Click()
         return;
     }
     showEstimate(estimate);
+}
+
+void CalculatorWindow::rememberFocus()
+{
+    if (QWidget *focus = focusWidget())
+        m_rememberedFocus = focus;
+}
+
+void CalculatorWindow::restoreFocus()
+{
+    if (m_rememberedFocus)
+        m_rememberedFocus->setFocus();
 }
 
 // Prompts for the first unusable dimension, then empties and focuses its box.

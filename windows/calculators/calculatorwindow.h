@@ -1,6 +1,7 @@
 #pragma once
 
 #include <QList>
+#include <QPointer>
 #include <QSize>
 #include <QString>
 #include <QStringList>
@@ -48,6 +49,12 @@ public:
     // Calculate: checks the dimensions in order, then fills the read-outs.
     void Command2_Click();
 
+    // Activating another child window moves this one's focus on to its next
+    // control; the main window notes the user's control before it switches
+    // and gives it back once this calculator is active again.
+    void rememberFocus();
+    void restoreFocus();
+
 protected:
     CalculatorWindow(const Design &design, QWidget *parent);
 
@@ -75,4 +82,5 @@ private:
     QPushButton *m_clear = nullptr;
     QPushButton *m_calculate = nullptr;
     QList<QLineEdit *> m_readouts; // in focus order
+    QPointer<QWidget> m_rememberedFocus;
 };

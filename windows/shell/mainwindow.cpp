@@ -97,11 +97,16 @@ CalculatorWindow *MainWindow::adopt(CalculatorWindow *calculator)
 void MainWindow::showCalculator(CalculatorWindow *calculator)
 {
     QMdiSubWindow *subWindow = subWindowOf(calculator);
+    for (QMdiSubWindow *inView : m_mdiArea->subWindowList()) {
+        if (inView->isVisible())
+            static_cast<CalculatorWindow *>(inView->widget())->rememberFocus();
+    }
     if (!m_mdiArea->subWindowList().contains(subWindow))
         m_mdiArea->addSubWindow(subWindow);
     // Maximised, a calculator fills the client area, which was made to hold one.
     subWindow->showMaximized();
     m_mdiArea->setActiveSubWindow(subWindow);
+    calculator->restoreFocus();
 }
 
 void MainWindow::hideCalculator(CalculatorWindow *calculator)
