@@ -3,10 +3,10 @@
 # and only those that are missing. Usage: install-deps.sh run|test
 set -euo pipefail
 
-packages=(cmake g++ make qt6-base-dev fonts-liberation fontconfig)
+packages=(cmake g++ make pkg-config qt6-base-dev libxcb1-dev fonts-liberation fontconfig)
 if [ "${1:-run}" = test ]; then
     packages+=(desktop-file-utils appstream dpkg-dev file clang libclang-rt-14-dev
-               xvfb xauth dbus at-spi2-core python3-pyatspi)
+               xvfb xauth x11-utils dbus at-spi2-core python3-pyatspi)
 fi
 
 missing=()

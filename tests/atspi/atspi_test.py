@@ -150,6 +150,16 @@ def prompt_for_unusable(app, text):
     check(text_of(width) == "", "the width box was not emptied")
 
 
+def splash_off_taskbar():
+    """The splash window asks every taskbar and pager to leave it out (X11)."""
+    tree = subprocess.run(["xwininfo", "-root", "-tree"], capture_output=True, text=True).stdout
+    windows = [line.split()[0] for line in tree.splitlines() if '("mixora" "Mixora")' in line]
+    states = [subprocess.run(["xprop", "-id", window, "_NET_WM_STATE"], capture_output=True,
+                             text=True).stdout for window in windows]
+    check(any("_NET_WM_STATE_SKIP_TASKBAR" in state and "_NET_WM_STATE_SKIP_PAGER" in state
+              for state in states), f"no window of the program skips the taskbar and pager: {states}")
+
+
 def main():
     program, locale = sys.argv[1], sys.argv[2]
     pyatspi.Registry.getDesktop(0)  # brings the accessibility bus up first
@@ -158,7 +168,9 @@ def main():
     process = subprocess.Popen([program], env=env)
     try:
         app = wait_for(application, "Mixora on the accessibility bus")
-        press(wait_for(lambda: find(app, "push button", "Continue"), "Continue"))
+        continue_button = wait_for(lambda: find(app, "push button", "Continue"), "Continue")
+        splash_off_taskbar()
+        press(continue_button)
         for command, caption, rows, figures in ESTIMATES[locale]:
             estimate(app, command, caption, rows, figures)
         prompt_for_unusable(app, UNUSABLE[locale])

@@ -2,6 +2,7 @@
 
 #include "platform/centering.h"
 #include "platform/images.h"
+#include "platform/taskbar.h"
 #include "platform/twips.h"
 #include "windows/shell/forms.h"
 #include "windows/shell/mainwindow.h"
@@ -47,6 +48,8 @@ SplashWindow::SplashWindow(QWidget *parent)
     // No title bar and no taskbar button; Alt+F4 still closes it, which
     // ends the program because no other window is open yet.
     setWindowFlags(Qt::Tool | Qt::FramelessWindowHint);
+    // Some taskbars list utility windows all the same.
+    platform::keepOffTaskbar(this);
     setAttribute(Qt::WA_QuitOnClose);
     setAttribute(Qt::WA_DeleteOnClose);
     // The fixed dialog border, drawn around the client area.
