@@ -29,9 +29,10 @@ xcb_atom_t internAtom(xcb_connection_t *connection, const char *name)
 void keepOffTaskbar(QWidget *window)
 {
     auto *x11 = qGuiApp->nativeInterface<QNativeInterface::QX11Application>();
-    if (!x11)
+    // Other platforms, the offscreen one among them, may answer without a connection.
+    xcb_connection_t *connection = x11 ? x11->connection() : nullptr;
+    if (!connection)
         return;
-    xcb_connection_t *connection = x11->connection();
     const auto handle = static_cast<xcb_window_t>(window->winId());
     // Before the window is mapped the state is a plain property, which Qt
     // keeps when it adds its own states at map time.

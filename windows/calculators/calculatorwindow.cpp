@@ -95,14 +95,23 @@ CalculatorWindow::CalculatorWindow(const Design &design, QWidget *parent)
     : QWidget(parent)
 {
     setWindowTitle(design.caption);
-    resize(twips::size(design.client.width(), design.client.height()));
+    m_designedSize = twips::size(design.client.width(), design.client.height());
+    resize(m_designedSize);
 
     buildHeading(design);
     buildRows(design.rows);
     buildButtons();
     buildReadouts();
     setFocusOrder();
+    // Any smaller and controls would be cut off; the main window scrolls instead.
+    const QRect controls = childrenRect();
+    setMinimumSize(controls.right() + 1, controls.bottom() + 1);
     m_rows.constFirst().text->setFocus();
+}
+
+QSize CalculatorWindow::sizeHint() const
+{
+    return m_designedSize;
 }
 
 void CalculatorWindow::buildHeading(const Design &design)

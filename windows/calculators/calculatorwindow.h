@@ -44,6 +44,10 @@ public:
         QList<Row> rows;
     };
 
+    // The designed client size; the window may be squeezed down to what
+    // holds its controls.
+    QSize sizeHint() const override;
+
     // Clear: empties the dimension and read-out boxes, keeps the units.
     void Command1_Click();
     // Calculate: checks the dimensions in order, then fills the read-outs.
@@ -83,4 +87,5 @@ private:
     QPushButton *m_calculate = nullptr;
     QList<QLineEdit *> m_readouts; // in focus order
     QPointer<QWidget> m_rememberedFocus;
+    QSize m_designedSize;
 };

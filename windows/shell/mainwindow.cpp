@@ -29,11 +29,23 @@ MainWindow::MainWindow(QWidget *parent)
 
     m_mdiArea = new QMdiArea(this);
     m_mdiArea->setObjectName(QStringLiteral("mdiArea"));
+    // On a screen too small for a calculator, it scrolls into reach.
+    m_mdiArea->setHorizontalScrollBarPolicy(Qt::ScrollBarAsNeeded);
+    m_mdiArea->setVerticalScrollBarPolicy(Qt::ScrollBarAsNeeded);
     setCentralWidget(m_mdiArea);
     buildMenu();
 
-    // The client area below the menu bar, as the window was designed.
-    resize(twips::size(4665, 5970) + QSize(0, menuBar()->sizeHint().height()));
+}
+
+// The client area below the menu bar, as the window was designed. A
+// maximised child puts its buttons into the menu bar, which grows a little
+// for them; the bar keeps that height, so the area below it does not change
+// whether or not a calculator is maximised.
+void MainWindow::fitClientArea()
+{
+    const int barHeight = menuBar()->sizeHint().height();
+    menuBar()->setMinimumHeight(barHeight);
+    resize(twips::size(4665, 5970) + QSize(0, barHeight));
     platform::centerOnScreen(this);
 }
 
@@ -61,6 +73,7 @@ void MainWindow::buildMenu()
 void MainWindow::MDIForm_Load()
 {
     showCalculator(slabcalc.get());
+    fitClientArea();
 }
 
 void MainWindow::slab_Click()
@@ -89,6 +102,8 @@ CalculatorWindow *MainWindow::adopt(CalculatorWindow *calculator)
     auto *subWindow = new QMdiSubWindow(this);
     subWindow->setObjectName(calculator->objectName());
     subWindow->setWidget(calculator);
+    // Restored from maximised, a calculator takes its designed size.
+    subWindow->resize(subWindow->sizeHint());
     subWindow->setAttribute(Qt::WA_DeleteOnClose);
     subWindow->hide();
     return calculator;

@@ -31,6 +31,7 @@ public:
 
 private:
     void buildMenu();
+    void fitClientArea();
 
     QMdiArea *m_mdiArea = nullptr;
 };
