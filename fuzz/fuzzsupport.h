@@ -1,5 +1,7 @@
 #pragma once
 
+#include "core/entry.h"
+
 #include <QLocale>
 #include <QString>
 
@@ -21,7 +23,8 @@ inline void require(bool holds, const char *property, const QString &detail)
     std::abort();
 }
 
-// C, a decimal-point, two decimal-comma and a narrow-space-grouping locale.
+// C, a decimal-point, two decimal-comma and a narrow-space-grouping locale,
+// and two whose signs carry direction marks and whose exponents are words.
 inline void pinLocale(uint8_t selector)
 {
     static const QLocale locales[] = {
@@ -30,6 +33,8 @@ inline void pinLocale(uint8_t selector)
         QLocale(QLocale::German, QLocale::Germany),
         QLocale(QLocale::French, QLocale::France),
         QLocale(QLocale::German, QLocale::Switzerland),
+        QLocale(QLocale::Arabic, QLocale::Egypt),
+        QLocale(QLocale::Persian, QLocale::Iran),
     };
     QLocale::setDefault(locales[selector % (sizeof locales / sizeof locales[0])]);
 }
@@ -48,13 +53,9 @@ inline void checkFormatted(double value, const QString &text)
     require(!text.contains(QLocale().groupSeparator()), "no group separator", detail);
     if (std::fabs(value) > kLargestReadableBack)
         return;
-    bool ok = false;
-    const double back = [&] {
-        QLocale locale;
-        locale.setNumberOptions(QLocale::RejectGroupSeparator);
-        return locale.toDouble(text, &ok);
-    }();
-    require(ok, "the text reads back", detail);
+    // Typed back into a dimension box, it is the same number.
+    require(mixora::IsUsableEntry(text), "the text reads back", detail);
+    const double back = mixora::ParseEntry(text);
     require(QString::number(back, 'g', 15) == QString::number(value, 'g', 15), "same to 15 digits", detail);
 }
 

@@ -93,6 +93,17 @@ void TestEntry::usableEntry_data()
     refuse("de_DE: point and exponent", "de_DE", "2.5E-1");
     refuse("de_DE: euro amount", "de_DE", "5 €");
     refuse("de_DE: inf", "de_DE", "inf");
+
+    accept("ar_EG: negative with its letter mark", "ar_EG", "\u061C-\u0661\u066B\u0665", -1.5);
+    accept("ar_EG: its own exponent", "ar_EG", "\u0662\u066B\u0665\u0627\u0633\u061C-\u0660\u0667", 2.5e-7);
+    accept("fa_IR: its own minus sign", "fa_IR", "\u200E\u2212\u06F1\u066B\u06F2", -1.2);
+    accept("sv_SE: times ten exponent", "sv_SE", "2,5\u00D710^\u221207", 2.5e-7);
+    refuse("ar_EG: direction mark alone", "ar_EG", "\u061C");
+    refuse("ar_EG: its sign after the digits", "ar_EG", "\u0661\u061C-");
+    refuse("fa_IR: two decimal separators", "fa_IR", "\u06F1\u066B\u06F2\u066B\u06F3");
+    refuse("fa_IR: its digits with a Latin word", "fa_IR", "\u06F1\u06F2 ft");
+    refuse("sv_SE: decimal point", "sv_SE", "2.5");
+    refuse("sv_SE: exponent without digits", "sv_SE", "2,5\u00D710^");
 }
 
 void TestEntry::usableEntry()
@@ -153,8 +164,11 @@ void TestEntry::formatResultReadsBack_data()
     QTest::addColumn<QString>("locale");
     QTest::addColumn<double>("value");
 
-    for (const char *locale : {"C", "en_US", "de_DE"}) {
-        for (double value : {2999.7, -0.12, 1e300, 4.9e-300, 1234567.125}) {
+    // Among them locales whose signs carry direction marks, a minus sign
+    // other than the hyphen, or an exponent of several characters.
+    for (const char *locale : {"C", "en_US", "de_DE", "de_CH", "fr_FR", "hi_IN", "ar_EG", "ar_SA", "ps_AF",
+                               "fa_IR", "he_IL", "sv_SE"}) {
+        for (double value : {2999.7, -0.12, 1e300, -2.5e-7, 4.9e-300, 1234567.125}) {
             const QByteArray row = QByteArray(locale) + ": " + QByteArray::number(value, 'g', 17);
             QTest::newRow(row.constData()) << QString::fromLatin1(locale) << value;
         }

@@ -4,6 +4,7 @@
 #include "windows/calculators/rectangularcalculator.h"
 
 #include <QApplication>
+#include <QClipboard>
 #include <QComboBox>
 #include <QFontInfo>
 #include <QLabel>
@@ -42,6 +43,9 @@ private slots:
     void clearKeepsUnits();
     void enterPressesNothing();
     void overflowLeavesWindowAsItWas();
+    void longPaste_data();
+    void longPaste();
+    void longFigureShowsItsStart();
     void decimalComma_data();
     void decimalComma();
     void slabAndFootingKeepTheirOwnContents();
@@ -322,6 +326,52 @@ void TestRectangularCalculator::overflowLeavesWindowAsItWas()
     // Still usable afterwards.
     enter(words("1.5|1.5|1.5"));
     QCOMPARE(driver::readouts(w), words("0.12|0.09|9|7.2|36|5.4|32.4"));
+}
+
+void TestRectangularCalculator::longPaste_data()
+{
+    QTest::addColumn<QString>("pasted");
+    QTest::addColumn<QStringList>("expected");
+    QTest::addColumn<QStringList>("prompts");
+
+    QTest::newRow("100,000 zeros, then 5") << QString(100000, u'0') + u'5' << words("5|3.8|375|300|1500|225|1350")
+                                            << QStringList();
+    QTest::newRow("5, 40,000 blanks, then 0")
+        << u'5' + QString(40000, u' ') + u'0' << kNoResults
+        << QStringList{"Mixora: Please enter a number value for the Thickness."};
+}
+
+// A paste longer than a line edit holds by default is judged whole, never cut.
+void TestRectangularCalculator::longPaste()
+{
+    QFETCH(QString, pasted);
+    QFETCH(QStringList, expected);
+    QFETCH(QStringList, prompts);
+
+    QWidget *w = open(Kind::Slab);
+    driver::typeUnit(w, "tc", QStringLiteral("Feet"));
+    driver::type(w, "wt", QStringLiteral("1"));
+    driver::type(w, "lt", QStringLiteral("27"));
+    QGuiApplication::clipboard()->setText(pasted);
+    QLineEdit *thickness = driver::textBox(w, "tt");
+    QTest::mouseClick(thickness, Qt::LeftButton);
+    QTest::keyClick(thickness, Qt::Key_V, Qt::ControlModifier);
+    QCOMPARE(thickness->text().size(), pasted.size());
+    driver::click(w, "Command2");
+
+    QCOMPARE(m_prompts->takeSummaries(), prompts);
+    QCOMPARE(driver::readouts(w), expected);
+}
+
+void TestRectangularCalculator::longFigureShowsItsStart()
+{
+    QWidget *w = open(Kind::Slab);
+    enter(words("1e15|1|27"));
+    QLineEdit *yards = driver::textBox(w, "yt");
+    QCOMPARE(yards->text(), QStringLiteral("83333333333333.3"));
+    QVERIFY(yards->fontMetrics().horizontalAdvance(yards->text()) > yards->contentsRect().width());
+    for (const char *name : {"yt", "mt", "ct", "b60t", "c60t", "b80t", "c80t"})
+        QCOMPARE(driver::textBox(w, name)->cursorPosition(), 0);
 }
 
 void TestRectangularCalculator::decimalComma_data()

@@ -10,6 +10,9 @@
 #include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
+#include <QStyle>
+
+#include <limits>
 
 namespace twips = platform::twips;
 
@@ -135,6 +138,9 @@ void CalculatorWindow::buildRows(const QList<Row> &rows)
         QLabel *label = addLabel(this, QStringLiteral("Label%1").arg(number++), row.caption,
                                  twips::rect(720, top, row.labelWidth, 255));
         auto *text = addTextBox(this, letter + u't', twips::rect(1800, top, 1215, 285));
+        // A line edit cuts a longer paste without a word, and the cut text
+        // could read as another number; this box holds the whole of it.
+        text->setMaxLength(std::numeric_limits<int>::max());
         auto *unit = new UnitBox(row.startUnit, label, this);
         unit->setObjectName(letter + u'c');
         unit->setGeometry(twips::rect(3480, top, 975, 315));
@@ -164,6 +170,10 @@ void CalculatorWindow::buildReadouts()
     for (const Readout &readout : kReadouts) {
         QLineEdit *box = addTextBox(this, QString::fromLatin1(readout.name), fromTwips(readout.box));
         box->setAccessibleName(tr(readout.accessibleName));
+        // Left by the window's direction, not the figure's: a negative figure
+        // in some locales starts with a right-to-left mark.
+        box->setAlignment(QStyle::visualAlignment(box->layoutDirection(), Qt::AlignLeft) | Qt::AlignAbsolute
+                          | Qt::AlignVCenter);
         if (readout.heading)
             findChild<QLabel *>(QString::fromLatin1(readout.heading))->setBuddy(box);
         m_readouts.append(box);
@@ -256,6 +266,10 @@ void CalculatorWindow::showEstimate(const mixora::Estimate &e)
         {"yt", e.Yards}, {"mt", e.Meters}, {"ct", e.Cost}, {"b60t", e.Bags60},
         {"c60t", e.Cost60}, {"b80t", e.Bags80}, {"c80t", e.Cost80},
     };
-    for (const auto &[name, value] : figures)
-        readout(name)->setText(mixora::FormatResult(value));
+    for (const auto &[name, value] : figures) {
+        QLineEdit *box = readout(name);
+        box->setText(mixora::FormatResult(value));
+        // A figure too long for its box shows its leading digits and sign.
+        box->setCursorPosition(0);
+    }
 }

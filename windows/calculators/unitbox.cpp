@@ -6,6 +6,8 @@
 #include <QLabel>
 #include <QLineEdit>
 
+#include <limits>
+
 namespace {
 
 // Qt names an editable combo box after its text on Linux; this one keeps
@@ -74,6 +76,7 @@ UnitBox::UnitBox(const QString &startUnit, QLabel *dimensionLabel, QWidget *pare
     // value the user never meant to convert. Names are picked from the list.
     setInsertPolicy(QComboBox::NoInsert);
     setCompleter(nullptr);
+    lineEdit()->setMaxLength(std::numeric_limits<int>::max());
     setCurrentIndex(findText(startUnit));
 
     QString dimension = dimensionLabel->text();
