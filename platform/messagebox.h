@@ -10,4 +10,9 @@ namespace platform {
 // one OK button and no icon. Returns when the user dismisses it.
 void showMessage(QWidget *parent, const QString &text);
 
+// True while a message box is open. Modality stops mouse and keys only; an
+// assistive technology can still press buttons and menu commands, so every
+// handler that acts asks this first and does nothing while a prompt is up.
+bool isMessageOpen();
+
 } // namespace platform

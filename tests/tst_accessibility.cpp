@@ -1,4 +1,5 @@
 #include "platform/appidentity.h"
+#include "platform/messagebox.h"
 #include "tests/support/calculatordriver.h"
 #include "tests/support/programwindows.h"
 #include "tests/support/promptrecorder.h"
@@ -35,6 +36,7 @@ private slots:
     void unitBoxOffersItsUnitAndList();
     void pressedThroughActions();
     void promptIsAnAlert();
+    void nothingActsWhilePromptIsOpen();
 
 private:
     CalculatorWindow *openCalculator(const QString &command);
@@ -224,6 +226,32 @@ void TestAccessibility::promptIsAnAlert()
     QCOMPARE(m_prompts->takeSummaries(), QStringList{"Mixora: Please enter a number value for the Diameter."});
     QCOMPARE(role, QAccessible::AlertMessage);
     QVERIFY2(texts.contains(QStringLiteral("Please enter a number value for the Diameter.")), qPrintable(texts.join(u'|')));
+}
+
+// Modality holds back mouse and keys; presses through the accessibility bus
+// must wait for the prompt just the same.
+void TestAccessibility::nothingActsWhilePromptIsOpen()
+{
+    // This prompt stays open long enough for an animated press to land.
+    m_prompts = std::make_unique<PromptRecorder>(500);
+    CalculatorWindow *window = openCalculator(QStringLiteral("circular"));
+    driver::type(window, "wt", QStringLiteral("7"));
+    QAccessibleInterface *bar = QAccessible::queryAccessibleInterface(MDIForm1->menuBar());
+    bool promptWasOpen = false;
+    QTimer::singleShot(0, window, [&] {
+        promptWasOpen = platform::isMessageOpen();
+        pressByAction(driver::button(window, "Command2"));
+        pressByAction(driver::button(window, "Command1"));
+        for (int i = 0; i < bar->childCount(); ++i)
+            pressByAction(bar->child(i)->object());
+    });
+    driver::click(window, "Command2");
+
+    QVERIFY(promptWasOpen);
+    QCOMPARE(m_prompts->takeSummaries(), QStringList{"Mixora: Please enter a number value for the Diameter."});
+    QCOMPARE(qobject_cast<CalculatorWindow *>(MDIForm1->mdiArea()->activeSubWindow()->widget()), window);
+    QVERIFY(!footingcalc.existing() || !footingcalc.existing()->isVisible());
+    QCOMPARE(driver::dimensionTexts(window), driver::words("|7"));
 }
 
 QTEST_MAIN(TestAccessibility)

@@ -196,6 +196,8 @@ void CalculatorWindow::setFocusOrder()
 
 void CalculatorWindow::Command1_Click()
 {
+    if (platform::isMessageOpen())
+        return;
     for (const DimensionRow &row : std::as_const(m_rows))
         row.text->setText(QString());
     for (QLineEdit *readout : std::as_const(m_readouts))
@@ -204,6 +206,8 @@ void CalculatorWindow::Command1_Click()
 
 void CalculatorWindow::Command2_Click()
 {
+    if (platform::isMessageOpen())
+        return;
     if (!checkEntries())
         return;
 

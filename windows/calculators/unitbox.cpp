@@ -1,6 +1,7 @@
 #include "windows/calculators/unitbox.h"
 
 #include "core/units.h"
+#include "platform/messagebox.h"
 
 #include <QAccessibleWidget>
 #include <QLabel>
@@ -43,10 +44,12 @@ public:
 
     void doAction(const QString &action) override
     {
-        if (action == showMenuAction())
-            unitBox()->showPopup();
-        else
-            QAccessibleWidget::doAction(action);
+        if (action == showMenuAction()) {
+            if (!platform::isMessageOpen())
+                unitBox()->showPopup();
+            return;
+        }
+        QAccessibleWidget::doAction(action);
     }
 
 private:

@@ -2,6 +2,7 @@
 
 #include "platform/appidentity.h"
 #include "platform/centering.h"
+#include "platform/messagebox.h"
 #include "platform/twips.h"
 #include "windows/calculators/calculatorwindow.h"
 #include "windows/shell/forms.h"
@@ -78,6 +79,8 @@ void MainWindow::MDIForm_Load()
 
 void MainWindow::slab_Click()
 {
+    if (platform::isMessageOpen())
+        return;
     showCalculator(slabcalc.get());
     hideCalculator(footingcalc.get());
     hideCalculator(circularcalc.get());
@@ -85,6 +88,8 @@ void MainWindow::slab_Click()
 
 void MainWindow::footing_Click()
 {
+    if (platform::isMessageOpen())
+        return;
     showCalculator(footingcalc.get());
     hideCalculator(circularcalc.get());
     hideCalculator(slabcalc.get());
@@ -92,6 +97,8 @@ void MainWindow::footing_Click()
 
 void MainWindow::circular_Click()
 {
+    if (platform::isMessageOpen())
+        return;
     showCalculator(circularcalc.get());
     hideCalculator(footingcalc.get());
     hideCalculator(slabcalc.get());
