@@ -1,6 +1,7 @@
 #include "platform/appidentity.h"
 
 #include "platform/images.h"
+#include "platform/steadyiconstyle.h"
 
 #include <QApplication>
 #include <QFont>
@@ -41,6 +42,7 @@ void setUpApplication(QApplication &app)
     QApplication::setApplicationVersion(QStringLiteral(MIXORA_VERSION_TEXT));
 
     QApplication::setWindowIcon(applicationIcon());
+    QApplication::setStyle(new SteadyIconStyle);
 
     QFont::insertSubstitution(QStringLiteral("MS Sans Serif"), QString::fromLatin1(kSansFamily));
     QFont::insertSubstitution(QStringLiteral("Arial"), QString::fromLatin1(kSansFamily));

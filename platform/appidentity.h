@@ -13,7 +13,7 @@ QString applicationTitle();
 // The program icon, in every size it is drawn at.
 QIcon applicationIcon();
 
-// Sets the application's name, version, window icon and fonts. The layouts
+// Sets the application's name, version, window icon, style and fonts. The layouts
 // were drawn for an 8 pt dialog font; the default font is chosen so that
 // every caption fits.
 void setUpApplication(QApplication &app);
