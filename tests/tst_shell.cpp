@@ -446,6 +446,13 @@ void TestShell::everythingInReachOnAnyScreen()
             + QSize(area->horizontalScrollBar()->maximum(), area->verticalScrollBar()->maximum());
         const QSize needed = calculator->parentWidget()->size();
         QVERIFY2(reach.width() >= needed.width() && reach.height() >= needed.height(), command);
+        // The keyboard's focus brings what it lands on into view.
+        for (const char *name : {"c80t", "tt", "Command2"}) {
+            QWidget *control = calculator->findChild<QWidget *>(QString::fromLatin1(name));
+            control->setFocus();
+            const QRect box(control->mapTo(area->viewport(), QPoint(0, 0)), control->size());
+            QVERIFY2(area->viewport()->rect().contains(box), name);
+        }
     }
 }
 

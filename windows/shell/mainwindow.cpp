@@ -7,9 +7,11 @@
 #include "windows/calculators/calculatorwindow.h"
 #include "windows/shell/forms.h"
 
+#include <QApplication>
 #include <QMdiArea>
 #include <QMdiSubWindow>
 #include <QMenuBar>
+#include <QScrollBar>
 
 namespace twips = platform::twips;
 
@@ -33,6 +35,8 @@ MainWindow::MainWindow(QWidget *parent)
     // On a screen too small for a calculator, it scrolls into reach.
     m_mdiArea->setHorizontalScrollBarPolicy(Qt::ScrollBarAsNeeded);
     m_mdiArea->setVerticalScrollBarPolicy(Qt::ScrollBarAsNeeded);
+    // ... and the keyboard's focus scrolls along with it.
+    connect(qApp, &QApplication::focusChanged, this, [this](QWidget *, QWidget *now) { scrollIntoView(now); });
     setCentralWidget(m_mdiArea);
     buildMenu();
 
@@ -48,6 +52,22 @@ void MainWindow::fitClientArea()
     menuBar()->setMinimumHeight(barHeight);
     resize(twips::size(4665, 5970) + QSize(0, barHeight));
     platform::centerOnScreen(this);
+}
+
+void MainWindow::scrollIntoView(QWidget *control)
+{
+    QWidget *viewport = m_mdiArea->viewport();
+    if (!control || !viewport->isAncestorOf(control))
+        return;
+    const QRect box(control->mapTo(viewport, QPoint(0, 0)), control->size());
+    auto scroll = [](QScrollBar *bar, int start, int end, int length) {
+        if (end > length)
+            bar->setValue(bar->value() + qMin(end - length, start));
+        else if (start < 0)
+            bar->setValue(bar->value() + start);
+    };
+    scroll(m_mdiArea->horizontalScrollBar(), box.left(), box.right() + 1, viewport->width());
+    scroll(m_mdiArea->verticalScrollBar(), box.top(), box.bottom() + 1, viewport->height());
 }
 
 void MainWindow::buildMenu()

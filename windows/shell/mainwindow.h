@@ -32,6 +32,7 @@ public:
 private:
     void buildMenu();
     void fitClientArea();
+    void scrollIntoView(QWidget *control);
 
     QMdiArea *m_mdiArea = nullptr;
 };
