@@ -40,6 +40,8 @@ private slots:
     void menuCommand_data();
     void menuCommand();
     void contentsSurviveSwitching();
+    void titleChangesOncePerSwitch_data();
+    void titleChangesOncePerSwitch();
     void focusSurvivesSwitching_data();
     void focusSurvivesSwitching();
     void closedCalculatorComesBackEmpty_data();
@@ -298,6 +300,57 @@ void TestShell::contentsSurviveSwitching()
     QCOMPARE(driver::readouts(circularcalc.existing()), QStringList(7, QString()));
 }
 
+namespace {
+
+// Counts the title changes a window goes through, each of which a desktop is told of.
+class TitleChanges : public QObject
+{
+public:
+    explicit TitleChanges(QWidget *window)
+    {
+        window->installEventFilter(this);
+    }
+    int count = 0;
+    QStringList titles;
+
+protected:
+    bool eventFilter(QObject *watched, QEvent *event) override
+    {
+        if (event->type() == QEvent::WindowTitleChange) {
+            ++count;
+            titles.append(static_cast<QWidget *>(watched)->windowTitle());
+        }
+        return false;
+    }
+};
+
+} // namespace
+
+void TestShell::titleChangesOncePerSwitch_data()
+{
+    QTest::addColumn<QStringList>("commands");
+    QTest::addColumn<QString>("title");
+    QTest::newRow("footing") << words("footing") << "Mixora - [Footing Calculator]";
+    QTest::newRow("circular") << words("circular") << "Mixora - [Circular Calculator]";
+    QTest::newRow("slab again") << words("slab") << "Mixora - [Slab Calculator]";
+    QTest::newRow("footing, then circular") << words("footing|circular") << "Mixora - [Circular Calculator]";
+    QTest::newRow("footing, then slab") << words("footing|slab") << "Mixora - [Slab Calculator]";
+}
+
+void TestShell::titleChangesOncePerSwitch()
+{
+    QFETCH(QStringList, commands);
+    QFETCH(QString, title);
+
+    pressContinue();
+    for (const QString &command : commands) {
+        TitleChanges changes(MDIForm1.get());
+        choose(qPrintable(command));
+        QVERIFY2(changes.count <= 1, qPrintable(changes.titles.join(u'|')));
+    }
+    QCOMPARE(MDIForm1->windowTitle(), title);
+}
+
 void TestShell::focusSurvivesSwitching_data()
 {
     QTest::addColumn<QString>("control");
@@ -424,6 +477,8 @@ void TestShell::restoredCalculatorKeepsItsSize()
     CalculatorWindow *window = instanceNamed(calculator).existing();
     QVERIFY(!window->parentWidget()->isMaximized());
     QCOMPARE(window->size(), client);
+    QCOMPARE(window->parentWidget()->windowTitle(), window->windowTitle());
+    QCOMPARE(MDIForm1->windowTitle(), QStringLiteral("Mixora"));
     for (QWidget *control : window->findChildren<QWidget *>(Qt::FindDirectChildrenOnly))
         QVERIFY2(control->isVisibleTo(MDIForm1.get()), qPrintable(control->objectName()));
     QCOMPARE(MDIForm1->centralWidget()->size(), area);

@@ -93,35 +93,43 @@ void MainWindow::buildMenu()
 
 void MainWindow::MDIForm_Load()
 {
+    m_switching = true;
     showCalculator(slabcalc.get());
     fitClientArea();
+    endSwitch();
 }
 
 void MainWindow::slab_Click()
 {
     if (platform::isMessageOpen())
         return;
+    m_switching = true;
     showCalculator(slabcalc.get());
     hideCalculator(footingcalc.get());
     hideCalculator(circularcalc.get());
+    endSwitch();
 }
 
 void MainWindow::footing_Click()
 {
     if (platform::isMessageOpen())
         return;
+    m_switching = true;
     showCalculator(footingcalc.get());
     hideCalculator(circularcalc.get());
     hideCalculator(slabcalc.get());
+    endSwitch();
 }
 
 void MainWindow::circular_Click()
 {
     if (platform::isMessageOpen())
         return;
+    m_switching = true;
     showCalculator(circularcalc.get());
     hideCalculator(footingcalc.get());
     hideCalculator(slabcalc.get());
+    endSwitch();
 }
 
 CalculatorWindow *MainWindow::adopt(CalculatorWindow *calculator)
@@ -132,8 +140,35 @@ CalculatorWindow *MainWindow::adopt(CalculatorWindow *calculator)
     // Restored from maximised, a calculator takes its designed size.
     subWindow->resize(subWindow->sizeHint());
     subWindow->setAttribute(Qt::WA_DeleteOnClose);
+    // A restored or maximised child changes the title, unless in a switch.
+    connect(subWindow, &QMdiSubWindow::windowStateChanged, this, [this] {
+        if (!m_switching)
+            showTitle();
+    });
     subWindow->hide();
     return calculator;
+}
+
+// Left to itself, QMdiArea merges a maximised child's caption into the main
+// window's title and takes it out again as children are shown and hidden:
+// several titles in one switch, each of which the desktop is told of. So the
+// child being shown has no caption until the switch is over; then the main
+// window sets its title, once, and the child gets its caption back, which
+// QMdiArea finds already in the title.
+void MainWindow::endSwitch()
+{
+    m_switching = false;
+    showTitle();
+    for (QMdiSubWindow *subWindow : findChildren<QMdiSubWindow *>())
+        subWindow->setWindowTitle(subWindow->widget()->windowTitle());
+}
+
+void MainWindow::showTitle()
+{
+    QString title = platform::applicationTitle();
+    if (QMdiSubWindow *active = m_mdiArea->activeSubWindow(); active && active->isMaximized())
+        title = tr("%1 - [%2]").arg(title, active->widget()->windowTitle());
+    setWindowTitle(title);
 }
 
 void MainWindow::showCalculator(CalculatorWindow *calculator)
@@ -146,6 +181,7 @@ void MainWindow::showCalculator(CalculatorWindow *calculator)
     if (!m_mdiArea->subWindowList().contains(subWindow))
         m_mdiArea->addSubWindow(subWindow);
     // Maximised, a calculator fills the client area, which was made to hold one.
+    subWindow->setWindowTitle(QString());
     subWindow->showMaximized();
     m_mdiArea->setActiveSubWindow(subWindow);
     calculator->restoreFocus();

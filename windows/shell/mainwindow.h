@@ -33,6 +33,9 @@ private:
     void buildMenu();
     void fitClientArea();
     void scrollIntoView(QWidget *control);
+    void endSwitch();
+    void showTitle();
 
     QMdiArea *m_mdiArea = nullptr;
+    bool m_switching = false;
 };
