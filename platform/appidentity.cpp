@@ -40,6 +40,8 @@ void setUpApplication(QApplication &app)
 {
     QApplication::setApplicationName(applicationTitle());
     QApplication::setApplicationVersion(QStringLiteral(MIXORA_VERSION_TEXT));
+    // Desktops match windows to their launcher by this id (the Wayland app id).
+    QGuiApplication::setDesktopFileName(QStringLiteral("com.quendrix.Mixora"));
 
     QApplication::setWindowIcon(applicationIcon());
     QApplication::setStyle(new SteadyIconStyle);

@@ -1,13 +1,19 @@
 #!/usr/bin/env bash
 # Installs the Debian packages that building, running and testing Mixora need,
-# and only those that are missing. Usage: install-deps.sh run|test
+# and only those that are missing. Usage: install-deps.sh run|test|screenshots
 set -euo pipefail
 
-packages=(cmake g++ make pkg-config qt6-base-dev libxcb1-dev fonts-liberation fontconfig)
-if [ "${1:-run}" = test ]; then
-    packages+=(desktop-file-utils appstream dpkg-dev file clang libclang-rt-14-dev
-               xvfb xauth x11-utils dbus at-spi2-core python3-pyatspi)
-fi
+# qt6-wayland lets the program run natively on a Wayland desktop.
+packages=(cmake g++ make pkg-config qt6-base-dev libxcb1-dev qt6-wayland fonts-liberation fontconfig)
+case "${1:-run}" in
+    test)
+        packages+=(desktop-file-utils appstream appstream-util dpkg-dev file lintian devscripts binutils
+                   clang libclang-rt-14-dev xvfb xauth x11-utils weston dbus at-spi2-core python3-pyatspi)
+        ;;
+    screenshots)
+        packages+=(xvfb openbox xdotool imagemagick)
+        ;;
+esac
 
 missing=()
 for package in "${packages[@]}"; do
@@ -17,8 +23,20 @@ for package in "${packages[@]}"; do
 done
 [ ${#missing[@]} -eq 0 ] && exit 0
 
+install=(env DEBIAN_FRONTEND=noninteractive apt-get install -y -q --no-install-recommends "${missing[@]}")
 sudo=()
-[ "$(id -u)" -ne 0 ] && sudo=(sudo)
+if [ "$(id -u)" -ne 0 ]; then
+    if ! command -v sudo >/dev/null; then
+        echo "Mixora needs Debian packages that are not installed, and this user can neither" >&2
+        echo "install them (not root) nor use sudo (not installed). As root, run:" >&2
+        echo >&2
+        echo "    apt-get update && apt-get install -y --no-install-recommends ${missing[*]}" >&2
+        echo >&2
+        echo "then run this command again." >&2
+        exit 1
+    fi
+    sudo=(sudo)
+fi
 echo "Installing: ${missing[*]}"
 "${sudo[@]}" apt-get update -q
-"${sudo[@]}" env DEBIAN_FRONTEND=noninteractive apt-get install -y -q --no-install-recommends "${missing[@]}"
+"${sudo[@]}" "${install[@]}"

@@ -575,6 +575,7 @@ void TestShell::programIdentity()
 {
     QCOMPARE(QApplication::applicationName(), QStringLiteral("Mixora"));
     QCOMPARE(QApplication::applicationVersion(), QStringLiteral("1.00"));
+    QCOMPARE(QGuiApplication::desktopFileName(), QStringLiteral("com.quendrix.Mixora"));
 
     pressContinue();
     const QList<QSize> sizes = slabcalc.existing()->parentWidget()->windowIcon().availableSizes();
