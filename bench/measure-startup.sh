@@ -10,10 +10,15 @@ rounds=${ROUNDS:-5}
 runs=${RUNS:-20}
 
 if [ -z "${DISPLAY:-}" ]; then
-    Xvfb :71 -screen 0 1280x800x24 -nolisten tcp >/dev/null 2>&1 &
-    trap 'kill $!' EXIT
-    export DISPLAY=:71
-    sleep 1
+    # Xvfb picks a free display itself and writes its number once ready.
+    displayfile=$(mktemp)
+    exec {displayfd}>"$displayfile"
+    Xvfb -displayfd "$displayfd" -screen 0 1280x800x24 -nolisten tcp >/dev/null 2>&1 &
+    xvfb=$!
+    trap 'kill $xvfb 2>/dev/null; rm -f "$displayfile"' EXIT
+    for _ in $(seq 100); do [ -s "$displayfile" ] && break; sleep 0.1; done
+    [ -s "$displayfile" ] || { echo "Xvfb did not start" >&2; exit 1; }
+    export DISPLAY=:$(head -n 1 "$displayfile")
 fi
 export QT_QPA_PLATFORM=xcb
 

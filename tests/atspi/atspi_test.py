@@ -163,13 +163,14 @@ def splash_off_taskbar():
 def main():
     program, locale = sys.argv[1], sys.argv[2]
     pyatspi.Registry.getDesktop(0)  # brings the accessibility bus up first
-    env = dict(os.environ, QT_LINUX_ACCESSIBILITY_ALWAYS_ON="1", QT_QPA_PLATFORM="xcb")
+    env = dict(os.environ, QT_LINUX_ACCESSIBILITY_ALWAYS_ON="1")
     env["LANG"] = env["LC_ALL"] = "de_DE.UTF-8" if locale == "de_DE" else "C.UTF-8"
     process = subprocess.Popen([program], env=env)
     try:
         app = wait_for(application, "Mixora on the accessibility bus")
         continue_button = wait_for(lambda: find(app, "push button", "Continue"), "Continue")
-        splash_off_taskbar()
+        if env.get("QT_QPA_PLATFORM") == "xcb":
+            splash_off_taskbar()
         press(continue_button)
         for command, caption, rows, figures in ESTIMATES[locale]:
             estimate(app, command, caption, rows, figures)
