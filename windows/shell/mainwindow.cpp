@@ -46,6 +46,15 @@ MainWindow::MainWindow(QWidget *parent)
 // maximised child puts its buttons into the menu bar, which grows a little
 // for them; the bar keeps that height, so the area below it does not change
 // whether or not a calculator is maximised.
+// The children go before QObject's own teardown would cut these connections,
+// and their last focus and state changes must not reach a half-gone window.
+MainWindow::~MainWindow()
+{
+    QObject::disconnect(qApp, nullptr, this, nullptr);
+    for (QMdiSubWindow *subWindow : findChildren<QMdiSubWindow *>())
+        subWindow->disconnect(this);
+}
+
 void MainWindow::fitClientArea()
 {
     const int barHeight = menuBar()->sizeHint().height();
