@@ -55,10 +55,11 @@ protected:
         const QEvent::Type type = event->type();
         if (type != QEvent::Move && type != QEvent::Resize && type != QEvent::WindowActivate)
             return false;
-        if (!frameMargins(window).isNull() || type == QEvent::WindowActivate) {
+        const bool framed = !frameMargins(window).isNull();
+        if (framed || type == QEvent::WindowActivate) {
             window->removeEventFilter(this);
             deleteLater();
-            if (!frameMargins(window).isNull())
+            if (framed)
                 place(window);
         }
         return false;

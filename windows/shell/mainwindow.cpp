@@ -39,13 +39,8 @@ MainWindow::MainWindow(QWidget *parent)
     connect(qApp, &QApplication::focusChanged, this, [this](QWidget *, QWidget *now) { scrollIntoView(now); });
     setCentralWidget(m_mdiArea);
     buildMenu();
-
 }
 
-// The client area below the menu bar, as the window was designed. A
-// maximised child puts its buttons into the menu bar, which grows a little
-// for them; the bar keeps that height, so the area below it does not change
-// whether or not a calculator is maximised.
 // The children go before QObject's own teardown would cut these connections,
 // and their last focus and state changes must not reach a half-gone window.
 MainWindow::~MainWindow()
@@ -55,6 +50,10 @@ MainWindow::~MainWindow()
         subWindow->disconnect(this);
 }
 
+// The client area below the menu bar, as the window was designed. A
+// maximised child puts its buttons into the menu bar, which grows a little
+// for them; the bar keeps that height, so the area below it does not change
+// whether or not a calculator is maximised.
 void MainWindow::fitClientArea()
 {
     const int barHeight = menuBar()->sizeHint().height();
@@ -110,34 +109,28 @@ void MainWindow::MDIForm_Load()
 
 void MainWindow::slab_Click()
 {
-    if (platform::isMessageOpen())
-        return;
-    m_switching = true;
-    showCalculator(slabcalc.get());
-    hideCalculator(footingcalc.get());
-    hideCalculator(circularcalc.get());
-    endSwitch();
+    switchTo(slabcalc.get(), footingcalc.get(), circularcalc.get());
 }
 
 void MainWindow::footing_Click()
 {
-    if (platform::isMessageOpen())
-        return;
-    m_switching = true;
-    showCalculator(footingcalc.get());
-    hideCalculator(circularcalc.get());
-    hideCalculator(slabcalc.get());
-    endSwitch();
+    switchTo(footingcalc.get(), circularcalc.get(), slabcalc.get());
 }
 
 void MainWindow::circular_Click()
 {
+    switchTo(circularcalc.get(), footingcalc.get(), slabcalc.get());
+}
+
+// Shows the chosen calculator first, then hides the other two in the order given.
+void MainWindow::switchTo(CalculatorWindow *shown, CalculatorWindow *firstHidden, CalculatorWindow *secondHidden)
+{
     if (platform::isMessageOpen())
         return;
     m_switching = true;
-    showCalculator(circularcalc.get());
-    hideCalculator(footingcalc.get());
-    hideCalculator(slabcalc.get());
+    showCalculator(shown);
+    hideCalculator(firstHidden);
+    hideCalculator(secondHidden);
     endSwitch();
 }
 
@@ -189,8 +182,8 @@ void MainWindow::showCalculator(CalculatorWindow *calculator)
     }
     if (!m_mdiArea->subWindowList().contains(subWindow))
         m_mdiArea->addSubWindow(subWindow);
+    subWindow->setWindowTitle(QString()); // until the switch is over; see endSwitch()
     // Maximised, a calculator fills the client area, which was made to hold one.
-    subWindow->setWindowTitle(QString());
     subWindow->showMaximized();
     m_mdiArea->setActiveSubWindow(subWindow);
     calculator->restoreFocus();

@@ -32,6 +32,7 @@ public:
 
 private:
     void buildMenu();
+    void switchTo(CalculatorWindow *shown, CalculatorWindow *firstHidden, CalculatorWindow *secondHidden);
     void fitClientArea();
     void scrollIntoView(QWidget *control);
     void endSwitch();
