@@ -1,6 +1,6 @@
 #!/usr/bin/env bash
 # Installs the Debian packages that building, running and testing Mixora need,
-# and only those that are missing. Usage: install-deps.sh run|test|screenshots
+# and only those that are missing. Usage: install-deps.sh run|test|bench|screenshots
 set -euo pipefail
 
 # qt6-wayland lets the program run natively on a Wayland desktop.
@@ -8,7 +8,10 @@ packages=(cmake g++ make pkg-config qt6-base-dev libxcb1-dev qt6-wayland fonts-l
 case "${1:-run}" in
     test)
         packages+=(desktop-file-utils appstream appstream-util dpkg-dev file lintian devscripts binutils
-                   clang libclang-rt-14-dev xvfb xauth x11-utils weston dbus at-spi2-core python3-pyatspi)
+                   clang libclang-rt-14-dev libxcb-damage0-dev libxcb-xtest0-dev xvfb xauth x11-utils weston dbus at-spi2-core python3-pyatspi)
+        ;;
+    bench)
+        packages+=(libxcb-damage0-dev libxcb-xtest0-dev xvfb)
         ;;
     screenshots)
         packages+=(xvfb openbox xdotool imagemagick)
