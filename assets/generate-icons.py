@@ -1,5 +1,5 @@
 #!/usr/bin/env python3
-"""Draws Mixora's logo and program icon and writes them as .ico and .png.
+"""Draws Mixora's logo and program icon and writes them as .ico, .png and .xpm.
 
 The artwork is a concrete block beside a round column, drawn from shapes
 scaled to each size, in the standard 16-colour palette. Run it from this
@@ -151,8 +151,23 @@ def write_png(path, image):
         f.write(chunk(b"IEND", b""))
 
 
+def write_xpm(path, name, image):
+    """The 16-colour image as XPM source, which the program compiles in: Qt
+    reads it without an image plugin and without touching a file."""
+    size = len(image)
+    keys = "0123456789abcdef"
+    lines = [f'"{size} {size} 17 1"', '"  c None"']
+    lines += [f'"{keys[i]} c #{r:02x}{g:02x}{b:02x}"' for i, (r, g, b) in enumerate(PALETTE)]
+    lines += ['"' + "".join(" " if pixel is None else keys[pixel] for pixel in row) + '"' for row in image]
+    with open(path, "w") as f:
+        f.write(f"/* XPM */\nstatic const char *const {name}[] = {{\n")
+        f.write(",\n".join(lines) + "};\n")
+
+
 if __name__ == "__main__":
     write_ico("logo.ico", [(draw(32), 4)])
     write_ico("mixora.ico", [(draw(32, two_colour=True), 1), (draw(32), 4), (draw(16), 4)])
     for size in (16, 32, 48, 64, 128, 256):
         write_png(f"icons/mixora-{size}.png", draw(size))
+    for size in (16, 32):
+        write_xpm(f"mixora-{size}.xpm", f"mixora_{size}_xpm", draw(size))

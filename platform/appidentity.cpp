@@ -12,7 +12,6 @@
 namespace platform {
 namespace {
 
-// Metric-compatible stand-ins for the faces the layouts were drawn with.
 constexpr auto kSansFamily = "Liberation Sans";
 // The layouts were drawn for an 8 pt bitmap face that runs narrower than
 // Liberation Sans; at 7.5 pt the widest caption, "Estimated Cost ($):", fits
@@ -31,9 +30,18 @@ QIcon applicationIcon()
     // The 32 pixel images serve the 16 pixel places on a doubled screen too;
     // launchers take the larger renderings from the installed icon theme.
     QIcon icon;
-    for (const QImage &image : readImages(QStringLiteral(":/assets/mixora.ico"), "ico"))
-        icon.addPixmap(QPixmap::fromImage(image));
+    for (int size : {32, 16})
+        icon.addPixmap(QPixmap::fromImage(programImage(size)));
     return icon;
+}
+
+QFont designFont(qreal pointSize, bool bold)
+{
+    QFont font(QString::fromLatin1(kSansFamily));
+    font.setStyleHint(QFont::SansSerif);
+    font.setPointSizeF(pointSize);
+    font.setBold(bold);
+    return font;
 }
 
 void setUpApplication(QApplication &app)
@@ -45,14 +53,7 @@ void setUpApplication(QApplication &app)
 
     QApplication::setWindowIcon(applicationIcon());
     QApplication::setStyle(new SteadyIconStyle);
-
-    QFont::insertSubstitution(QStringLiteral("MS Sans Serif"), QString::fromLatin1(kSansFamily));
-    QFont::insertSubstitution(QStringLiteral("Arial"), QString::fromLatin1(kSansFamily));
-
-    QFont dialogFont(QStringLiteral("MS Sans Serif"));
-    dialogFont.setStyleHint(QFont::SansSerif);
-    dialogFont.setPointSizeF(kDialogPointSize);
-    app.setFont(dialogFont);
+    app.setFont(designFont(kDialogPointSize));
 }
 
 } // namespace platform

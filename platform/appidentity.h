@@ -3,6 +3,7 @@
 #include <QString>
 
 class QApplication;
+class QFont;
 class QIcon;
 
 namespace platform {
@@ -12,6 +13,12 @@ QString applicationTitle();
 
 // The program icon, in every size it is drawn at.
 QIcon applicationIcon();
+
+// The face the windows' texts are set in, at a size and weight: Liberation
+// Sans, metric-compatible with the faces the layouts were drawn with ("MS Sans
+// Serif" and "Arial"). Asked for by its own name, which the font database
+// finds at once, where a substituted name is first looked for in vain.
+QFont designFont(qreal pointSize, bool bold = false);
 
 // Sets the application's name, version, window icon, style and fonts. The layouts
 // were drawn for an 8 pt dialog font; the default font is chosen so that

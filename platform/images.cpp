@@ -1,23 +1,15 @@
 #include "platform/images.h"
 
 #include <QImage>
-#include <QImageReader>
+
+#include "assets/mixora-16.xpm"
+#include "assets/mixora-32.xpm"
 
 namespace platform {
 
-QList<QImage> readImages(const QString &path, const char *format)
+QImage programImage(int size)
 {
-    QImageReader reader(path, format);
-    reader.setAutoDetectImageFormat(false);
-    QList<QImage> images;
-    for (int i = 0, count = qMax(1, reader.imageCount()); i < count; ++i) {
-        if (i > 0 && !reader.jumpToNextImage())
-            break;
-        const QImage image = reader.read();
-        if (!image.isNull())
-            images.append(image);
-    }
-    return images;
+    return QImage(size <= 16 ? mixora_16_xpm : mixora_32_xpm);
 }
 
 } // namespace platform

@@ -1,15 +1,12 @@
 #pragma once
 
-#include <QList>
-#include <QString>
-
 class QImage;
 
 namespace platform {
 
-// Every image in one of the program's own image files, read with the format
-// named rather than guessed, which spares start-up the loading of every
-// image plugin Qt would otherwise probe.
-QList<QImage> readImages(const QString &path, const char *format);
+// The program's artwork in 16 colours with transparency, 16 or 32 pixels
+// square: the same pixels as the icon files in assets/, compiled in, so
+// start-up reads no file and loads no image plugin for them.
+QImage programImage(int size);
 
 } // namespace platform

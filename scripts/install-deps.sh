@@ -4,7 +4,7 @@
 set -euo pipefail
 
 # qt6-wayland lets the program run natively on a Wayland desktop.
-packages=(cmake g++ make pkg-config qt6-base-dev libxcb1-dev qt6-wayland fonts-liberation fontconfig)
+packages=(cmake g++ make pkg-config qt6-base-dev libxcb1-dev libfontconfig-dev qt6-wayland fonts-liberation fontconfig)
 case "${1:-run}" in
     test)
         packages+=(desktop-file-utils appstream appstream-util dpkg-dev file lintian devscripts binutils

@@ -2,6 +2,7 @@
 
 #include "core/entry.h"
 #include "core/estimate.h"
+#include "platform/appidentity.h"
 #include "platform/messagebox.h"
 #include "platform/twips.h"
 #include "windows/calculators/unitbox.h"
@@ -121,10 +122,7 @@ void CalculatorWindow::buildHeading(const Design &design)
 {
     auto *heading = addLabel(this, QStringLiteral("Label11"), design.heading,
                              twips::rect(design.headingLeft, 120, design.headingWidth, 375));
-    QFont font(QStringLiteral("MS Sans Serif"));
-    font.setStyleHint(QFont::SansSerif);
-    font.setPointSize(12);
-    font.setBold(true);
+    QFont font = platform::designFont(12, true);
     font.setUnderline(true);
     heading->setFont(font);
 }

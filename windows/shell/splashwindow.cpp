@@ -1,5 +1,6 @@
 #include "windows/shell/splashwindow.h"
 
+#include "platform/appidentity.h"
 #include "platform/centering.h"
 #include "platform/images.h"
 #include "platform/taskbar.h"
@@ -83,11 +84,7 @@ void SplashWindow::buildLabels(QWidget *frame)
     for (const SplashLabel &caption : kLabels) {
         auto *label = new QLabel(QString::fromLatin1(caption.text), frame);
         label->setObjectName(QString::fromLatin1(caption.name));
-        QFont font(QStringLiteral("Arial"));
-        font.setStyleHint(QFont::SansSerif);
-        font.setPointSizeF(caption.pointSize);
-        font.setBold(caption.bold);
-        label->setFont(font);
+        label->setFont(platform::designFont(caption.pointSize, caption.bold));
         label->setAlignment((caption.rightAligned ? Qt::AlignRight : Qt::AlignLeft) | Qt::AlignTop);
         label->setGeometry(fromTwips(caption.box));
         if (caption.sizedToText)
@@ -104,11 +101,8 @@ void SplashWindow::buildLogo(QWidget *frame)
     // Stretched pixel by pixel, so the 32 pixel artwork stays crisp instead
     // of blurring; rendered for the screen's pixel density.
     const qreal ratio = devicePixelRatioF();
-    const QList<QImage> images = platform::readImages(QStringLiteral(":/assets/logo.ico"), "ico");
-    if (images.isEmpty())
-        return;
     QPixmap stretched = QPixmap::fromImage(
-        images.first().scaled(logo->size() * ratio, Qt::IgnoreAspectRatio, Qt::FastTransformation));
+        platform::programImage(32).scaled(logo->size() * ratio, Qt::IgnoreAspectRatio, Qt::FastTransformation));
     stretched.setDevicePixelRatio(ratio);
     logo->setPixmap(stretched);
 }
