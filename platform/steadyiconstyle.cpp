@@ -1,17 +1,39 @@
 #include "platform/steadyiconstyle.h"
 
+#include "platform/latericon.h"
+
+#include <QPointer>
+
 namespace platform {
+namespace {
+
+// Fixed images, the same for every option and widget: the title-bar buttons,
+// and the menu bar's overflow button.
+bool isFixedIcon(QStyle::StandardPixmap icon)
+{
+    return (icon >= QStyle::SP_TitleBarMenuButton && icon <= QStyle::SP_TitleBarContextHelpButton)
+        || icon == QStyle::SP_ToolBarHorizontalExtensionButton || icon == QStyle::SP_ToolBarVerticalExtensionButton;
+}
+
+} // namespace
 
 SteadyIconStyle::SteadyIconStyle() = default;
 
 QIcon SteadyIconStyle::standardIcon(StandardPixmap icon, const QStyleOption *option, const QWidget *widget) const
 {
-    // These are fixed images, the same for every option and widget.
-    if (icon < SP_TitleBarMenuButton || icon > SP_TitleBarContextHelpButton)
+    if (!isFixedIcon(icon))
         return QProxyStyle::standardIcon(icon, option, widget);
-    auto cached = m_titleBarIcons.constFind(icon);
-    if (cached == m_titleBarIcons.cend())
-        cached = m_titleBarIcons.insert(icon, QProxyStyle::standardIcon(icon, option, widget));
+    auto cached = m_fixedIcons.constFind(icon);
+    if (cached == m_fixedIcons.cend()) {
+        // A menu bar and a child window ask for theirs when they are made, for a
+        // window menu and an overflow button seldom shown. Some are read from
+        // image files, which loads every image plugin on the way to the first
+        // calculator on screen, so each is made when it is first drawn.
+        QPointer<const SteadyIconStyle> self(this);
+        cached = m_fixedIcons.insert(icon, QIcon(new LaterIconEngine([self, icon] {
+            return self ? self->QProxyStyle::standardIcon(icon) : QIcon();
+        })));
+    }
     return *cached;
 }
 

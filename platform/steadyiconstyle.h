@@ -6,10 +6,11 @@
 
 namespace platform {
 
-// The platform's style, with one change: the title-bar button icons are made
-// once. Fusion builds a new icon from its built-in images at every paint of a
-// maximised child window's buttons, and each new icon leaves another scaled
-// copy in the pixmap cache, so memory grew with every calculator switch.
+// The platform's style, with one change: the fixed icons of title bars and
+// menu bars are made once, and only when first drawn. Fusion builds a new
+// icon from its built-in images at every paint of a maximised child window's
+// buttons, and each new icon leaves another scaled copy in the pixmap cache,
+// so memory grew with every calculator switch.
 class SteadyIconStyle : public QProxyStyle
 {
     Q_OBJECT
@@ -21,7 +22,7 @@ public:
                        const QWidget *widget = nullptr) const override;
 
 private:
-    mutable QHash<int, QIcon> m_titleBarIcons;
+    mutable QHash<int, QIcon> m_fixedIcons;
 };
 
 } // namespace platform

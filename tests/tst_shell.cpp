@@ -16,6 +16,7 @@
 #include <QMdiArea>
 #include <QMdiSubWindow>
 #include <QMenuBar>
+#include <QProxyStyle>
 #include <QPushButton>
 #include <QScreen>
 #include <QScrollBar>
@@ -56,6 +57,8 @@ private slots:
     void closingMainWindowEndsProgram();
     void icons_data();
     void icons();
+    void styleIconsAsTheBaseStyleDrawsThem_data();
+    void styleIconsAsTheBaseStyleDrawsThem();
     void programIdentity();
 
 private:
@@ -581,6 +584,40 @@ void TestShell::icons()
     }
     QVERIFY(transparent > 0);
     QVERIFY2(used.size() <= 16, qPrintable(QString::number(used.size())));
+}
+
+void TestShell::styleIconsAsTheBaseStyleDrawsThem_data()
+{
+    QTest::addColumn<QStyle::StandardPixmap>("icon");
+
+    QTest::newRow("title bar, window menu") << QStyle::SP_TitleBarMenuButton;
+    QTest::newRow("title bar, minimise") << QStyle::SP_TitleBarMinButton;
+    QTest::newRow("title bar, maximise") << QStyle::SP_TitleBarMaxButton;
+    QTest::newRow("title bar, restore") << QStyle::SP_TitleBarNormalButton;
+    QTest::newRow("title bar, close") << QStyle::SP_TitleBarCloseButton;
+    QTest::newRow("menu bar overflow") << QStyle::SP_ToolBarHorizontalExtensionButton;
+    QTest::newRow("message box, not held back") << QStyle::SP_MessageBoxWarning;
+}
+
+// Icons the style makes only when first drawn still draw as the base style's.
+void TestShell::styleIconsAsTheBaseStyleDrawsThem()
+{
+    QFETCH(QStyle::StandardPixmap, icon);
+
+    auto *proxy = qobject_cast<QProxyStyle *>(QApplication::style());
+    QVERIFY(proxy && proxy->baseStyle());
+    const QIcon ours = proxy->standardIcon(icon);
+    const QIcon base = proxy->baseStyle()->standardIcon(icon);
+    QVERIFY(!base.isNull());
+    QCOMPARE(ours.isNull(), false);
+    QCOMPARE(ours.availableSizes(), base.availableSizes());
+    for (qreal ratio : {1.0, 2.0}) {
+        for (QIcon::Mode mode : {QIcon::Normal, QIcon::Disabled}) {
+            const QImage drawn = ours.pixmap(QSize(16, 16), ratio, mode).toImage();
+            QVERIFY(!drawn.isNull());
+            QCOMPARE(drawn, base.pixmap(QSize(16, 16), ratio, mode).toImage());
+        }
+    }
 }
 
 void TestShell::programIdentity()
