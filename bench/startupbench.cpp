@@ -6,7 +6,8 @@
 // and the medians are printed with their ratios. Exit is never timed: each
 // program is killed once it has been measured.
 //
-// Usage: mixora_startupbench [--rounds N] MIXORA_PROGRAM BASELINE_PROGRAM
+// Usage: mixora_startupbench [--rounds N] BASELINE_PROGRAM MIXORA_PROGRAM...
+// (several Mixora builds, before and after a change, say, run in the same rounds)
 #include "bench/screenwatcher.h"
 
 #include <spawn.h>
@@ -37,11 +38,11 @@ struct Point
 
 struct Program
 {
-    const char *name;
+    std::string name;
     std::vector<std::string> command;
     bool hasContinue = false;
     std::optional<Point> continueAt; // within the first window; its middle if not given
-    const char *secondName = nullptr;
+    std::string secondName;
 };
 
 struct Sample
@@ -80,12 +81,22 @@ pid_t spawn(const std::vector<std::string> &command)
     return pid;
 }
 
-ScreenWatcher::Shown expectWindow(ScreenWatcher &watcher, pid_t pid, const char *what)
+// "build-release" for "build-release/app/mixora".
+std::string buildTreeName(const std::string &program)
+{
+    std::string path = program;
+    for (int level = 0; level < 2 && path.find('/') != std::string::npos; ++level)
+        path.erase(path.rfind('/'));
+    const size_t slash = path.rfind('/');
+    return slash == std::string::npos ? path : path.substr(slash + 1);
+}
+
+ScreenWatcher::Shown expectWindow(ScreenWatcher &watcher, pid_t pid, const std::string &what)
 {
     // Long enough to see a late resize, short beside the rounds.
     const std::optional<ScreenWatcher::Shown> shown = watcher.waitForWindow(pid, 10s, 150ms);
     if (!shown)
-        throw std::runtime_error(std::string("no window painted for ") + what);
+        throw std::runtime_error("no window painted for " + what);
     return *shown;
 }
 
@@ -127,16 +138,16 @@ double median(const std::vector<Sample> &samples, Field field)
     return values.size() % 2 ? values[middle] : (values[middle - 1] + values[middle]) / 2;
 }
 
-void printRow(const char *name, const std::vector<Sample> &samples)
+void printRow(const std::string &name, const std::vector<Sample> &samples)
 {
-    std::printf("  %-28s %9.1f %11.1f %10.0f\n", name, median(samples, &Sample::mappedMs),
+    std::printf("  %-38s %9.1f %11.1f %10.0f\n", name.c_str(), median(samples, &Sample::mappedMs),
                 median(samples, &Sample::paintedMs), median(samples, &Sample::peakKb));
 }
 
 void printRatio(const char *name, const std::vector<Sample> &ours, const std::vector<Sample> &base,
                 const char *targets)
 {
-    std::printf("  %-28s %9.3f %11.3f %10.3f  %s\n", name,
+    std::printf("  %-38s %9.3f %11.3f %10.3f  %s\n", name,
                 median(ours, &Sample::mappedMs) / median(base, &Sample::mappedMs),
                 median(ours, &Sample::paintedMs) / median(base, &Sample::paintedMs),
                 median(ours, &Sample::peakKb) / median(base, &Sample::peakKb), targets);
@@ -152,20 +163,25 @@ int main(int argc, char *argv[])
         rounds = std::max(1, std::atoi(argv[2]));
         first = 3;
     }
-    if (argc - first != 2) {
-        std::fprintf(stderr, "usage: %s [--rounds N] MIXORA_PROGRAM BASELINE_PROGRAM\n", argv[0]);
+    if (argc - first < 2) {
+        std::fprintf(stderr, "usage: %s [--rounds N] BASELINE_PROGRAM MIXORA_PROGRAM [MIXORA_PROGRAM...]\n", argv[0]);
         return 2;
     }
-    const std::string mixora = argv[first];
-    const std::string baseline = argv[first + 1];
-    // Continue's middle, from the splash window's own layout.
-    const Point splashContinue = {400, 254};
-    const std::vector<Program> programs = {
-        {"empty QWidget", {baseline, "empty"}, false, std::nullopt, nullptr},
-        {"bold 18 pt Arial label", {baseline, "label"}, false, std::nullopt, nullptr},
-        {"Mixora splash", {mixora}, true, splashContinue, "Mixora main window"},
+    const std::string baseline = argv[first];
+    std::vector<Program> programs = {
+        {"empty QWidget", {baseline, "empty"}, false, std::nullopt, ""},
+        {"bold 18 pt Arial label", {baseline, "label"}, false, std::nullopt, ""},
         {"MDI baseline", {baseline, "mdi"}, true, std::nullopt, "MDI main window"},
     };
+    // Continue's middle, from the splash window's own layout.
+    const Point splashContinue = {400, 254};
+    const bool several = argc - first > 2;
+    for (int i = first + 1; i < argc; ++i) {
+        // Several builds are told apart by their tree's name.
+        const std::string tree = several ? " (" + buildTreeName(argv[i]) + ")" : "";
+        programs.push_back({"Mixora splash" + tree, {argv[i]}, true, splashContinue, "Mixora main window" + tree});
+    }
+
     std::vector<Figures> figures(programs.size());
     try {
         ScreenWatcher watcher;
@@ -183,21 +199,24 @@ int main(int argc, char *argv[])
         return 1;
     }
 
-    const Figures &empty = figures[0];
-    const Figures &label = figures[1];
-    const Figures &ours = figures[2];
-    const Figures &mdi = figures[3];
-    std::printf("Medians of %d alternating rounds (targets in brackets)\n\n", rounds);
-    std::printf("From exec                      mapped ms  painted ms    peak kB\n");
-    printRow(programs[0].name, empty.first);
-    printRow(programs[1].name, label.first);
-    printRow(programs[2].name, ours.first);
-    printRatio("Mixora / label", ours.first, label.first, "(1.05, 1.10, 1.06)");
-    printRatio("Mixora / empty QWidget", ours.first, empty.first, "");
-    printRatio("label / empty QWidget", label.first, empty.first, "");
-    std::printf("\nFrom the click on Continue     mapped ms  painted ms    peak kB\n");
-    printRow(programs[3].secondName, mdi.second);
-    printRow(programs[2].secondName, ours.second);
-    printRatio("Mixora / MDI baseline", ours.second, mdi.second, "(-, 1.10, -)");
+    const std::vector<Sample> &empty = figures[0].first;
+    const std::vector<Sample> &label = figures[1].first;
+    const std::vector<Sample> &mdi = figures[2].second;
+    std::printf("Medians of %d alternating rounds; ratios with their targets\n\n", rounds);
+    std::printf("From exec                                mapped ms  painted ms    peak kB\n");
+    printRow(programs[0].name, empty);
+    printRow(programs[1].name, label);
+    printRatio("label / empty QWidget", label, empty, "");
+    for (size_t i = 3; i < programs.size(); ++i) {
+        printRow(programs[i].name, figures[i].first);
+        printRatio("  / label", figures[i].first, label, "(1.05, 1.10, 1.06)");
+        printRatio("  / empty QWidget", figures[i].first, empty, "");
+    }
+    std::printf("\nFrom the click on Continue               mapped ms  painted ms    peak kB\n");
+    printRow(programs[2].secondName, mdi);
+    for (size_t i = 3; i < programs.size(); ++i) {
+        printRow(programs[i].secondName, figures[i].second);
+        printRatio("  / MDI baseline", figures[i].second, mdi, "(-, 1.10, -)");
+    }
     return 0;
 }

@@ -12,16 +12,21 @@
 namespace platform {
 namespace {
 
-xcb_atom_t internAtom(xcb_connection_t *connection, const char *name)
+// The atoms of the names, asked for together: one round trip to the server,
+// not one per name, on the way to the window's first frame.
+template <size_t Count>
+std::array<xcb_atom_t, Count> internAtoms(xcb_connection_t *connection, const std::array<const char *, Count> &names)
 {
-    const xcb_intern_atom_cookie_t cookie =
-        xcb_intern_atom(connection, false, static_cast<uint16_t>(std::strlen(name)), name);
-    xcb_intern_atom_reply_t *reply = xcb_intern_atom_reply(connection, cookie, nullptr);
-    xcb_atom_t atom = XCB_ATOM_NONE;
-    if (reply)
-        atom = reply->atom;
-    std::free(reply);
-    return atom;
+    std::array<xcb_intern_atom_cookie_t, Count> cookies;
+    for (size_t i = 0; i < Count; ++i)
+        cookies[i] = xcb_intern_atom(connection, false, static_cast<uint16_t>(std::strlen(names[i])), names[i]);
+    std::array<xcb_atom_t, Count> atoms;
+    for (size_t i = 0; i < Count; ++i) {
+        xcb_intern_atom_reply_t *reply = xcb_intern_atom_reply(connection, cookies[i], nullptr);
+        atoms[i] = reply ? reply->atom : xcb_atom_t(XCB_ATOM_NONE);
+        std::free(reply);
+    }
+    return atoms;
 }
 
 } // namespace
@@ -36,10 +41,9 @@ void keepOffTaskbar(QWidget *window)
     const auto handle = static_cast<xcb_window_t>(window->winId());
     // Before the window is mapped the state is a plain property, which Qt
     // keeps when it adds its own states at map time.
-    const std::array<xcb_atom_t, 2> states = {internAtom(connection, "_NET_WM_STATE_SKIP_TASKBAR"),
-                                             internAtom(connection, "_NET_WM_STATE_SKIP_PAGER")};
-    xcb_change_property(connection, XCB_PROP_MODE_APPEND, handle, internAtom(connection, "_NET_WM_STATE"),
-                        XCB_ATOM_ATOM, 32, states.size(), states.data());
+    const std::array<xcb_atom_t, 3> atoms = internAtoms<3>(
+        connection, {"_NET_WM_STATE", "_NET_WM_STATE_SKIP_TASKBAR", "_NET_WM_STATE_SKIP_PAGER"});
+    xcb_change_property(connection, XCB_PROP_MODE_APPEND, handle, atoms[0], XCB_ATOM_ATOM, 32, 2, &atoms[1]);
     xcb_flush(connection);
 }
 
