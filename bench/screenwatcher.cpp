@@ -5,6 +5,7 @@
 
 #include <poll.h>
 
+#include <algorithm>
 #include <cstdlib>
 #include <fstream>
 #include <memory>
@@ -141,13 +142,10 @@ bool ScreenWatcher::pump(Clock::time_point until, pid_t pid)
     return !xcb_connection_has_error(m_connection);
 }
 
-const std::pair<const xcb_window_t, ScreenWatcher::Tracked> *ScreenWatcher::candidate() const
+std::map<xcb_window_t, ScreenWatcher::Tracked>::iterator ScreenWatcher::candidate()
 {
-    for (const auto &entry : m_windows) {
-        if (!entry.second.reported && entry.second.paintedAt)
-            return &entry;
-    }
-    return nullptr;
+    return std::find_if(m_windows.begin(), m_windows.end(),
+                        [](const auto &entry) { return !entry.second.reported && entry.second.paintedAt; });
 }
 
 std::optional<ScreenWatcher::Shown> ScreenWatcher::waitForWindow(pid_t pid, std::chrono::milliseconds timeout,
@@ -155,14 +153,15 @@ std::optional<ScreenWatcher::Shown> ScreenWatcher::waitForWindow(pid_t pid, std:
 {
     const Clock::time_point deadline = Clock::now() + timeout;
     while (Clock::now() < deadline) {
-        const auto *found = candidate();
-        if (found && Clock::now() >= *found->second.paintedAt + settle) {
-            Tracked &tracked = m_windows[found->first];
+        const auto found = candidate();
+        const bool painted = found != m_windows.end();
+        if (painted && Clock::now() >= *found->second.paintedAt + settle) {
+            Tracked &tracked = found->second;
             tracked.reported = true;
             return Shown{found->first, *tracked.mapped, *tracked.paintedAt, tracked.peakKb, tracked.width,
                          tracked.height};
         }
-        const Clock::time_point until = found ? *found->second.paintedAt + settle : deadline;
+        const Clock::time_point until = painted ? *found->second.paintedAt + settle : deadline;
         if (!pump(std::min(until, deadline), pid))
             return std::nullopt;
     }

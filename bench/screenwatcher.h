@@ -64,7 +64,8 @@ private:
     void track(xcb_window_t window, uint16_t width, uint16_t height);
     void damaged(const struct xcb_damage_notify_event_t &event, pid_t pid);
     bool pump(Clock::time_point until, pid_t pid);
-    const std::pair<const xcb_window_t, Tracked> *candidate() const;
+    // The first window painted and not yet reported, if any.
+    std::map<xcb_window_t, Tracked>::iterator candidate();
 
     xcb_connection_t *m_connection = nullptr;
     xcb_window_t m_root = XCB_NONE;

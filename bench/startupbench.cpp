@@ -40,9 +40,8 @@ struct Program
 {
     std::string name;
     std::vector<std::string> command;
-    bool hasContinue = false;
     std::optional<Point> continueAt; // within the first window; its middle if not given
-    std::string secondName;
+    std::string secondName;          // the window Continue opens; none if empty
 };
 
 struct Sample
@@ -100,31 +99,40 @@ ScreenWatcher::Shown expectWindow(ScreenWatcher &watcher, pid_t pid, const std::
     return *shown;
 }
 
+// A program under test, killed once measured or once the measuring fails.
+struct Running
+{
+    explicit Running(const std::vector<std::string> &command)
+        : pid(spawn(command))
+    {
+    }
+    ~Running()
+    {
+        kill(pid, SIGKILL);
+        waitpid(pid, nullptr, 0);
+    }
+    Running(const Running &) = delete;
+    Running &operator=(const Running &) = delete;
+
+    const pid_t pid;
+};
+
 void runOnce(ScreenWatcher &watcher, const Program &program, Figures &figures)
 {
     watcher.forgetWindows();
     const Clock::time_point started = Clock::now();
-    const pid_t pid = spawn(program.command);
-    try {
-        const ScreenWatcher::Shown first = expectWindow(watcher, pid, program.name);
-        figures.first.push_back({msBetween(started, first.mapped), msBetween(started, first.painted), first.peakKb});
-        if (program.hasContinue) {
-            const Point at = program.continueAt.value_or(Point{first.width / 2, first.height / 2});
-            watcher.pointAt(first.window, at.x, at.y);
-            watcher.idle(pid, 100ms); // the hover repaint is not part of the wait
-            const Clock::time_point pressed = Clock::now();
-            watcher.click();
-            const ScreenWatcher::Shown second = expectWindow(watcher, pid, program.secondName);
-            figures.second.push_back(
-                {msBetween(pressed, second.mapped), msBetween(pressed, second.painted), second.peakKb});
-        }
-    } catch (...) {
-        kill(pid, SIGKILL);
-        waitpid(pid, nullptr, 0);
-        throw;
-    }
-    kill(pid, SIGKILL);
-    waitpid(pid, nullptr, 0);
+    const Running running(program.command);
+    const ScreenWatcher::Shown first = expectWindow(watcher, running.pid, program.name);
+    figures.first.push_back({msBetween(started, first.mapped), msBetween(started, first.painted), first.peakKb});
+    if (program.secondName.empty())
+        return;
+    const Point at = program.continueAt.value_or(Point{first.width / 2, first.height / 2});
+    watcher.pointAt(first.window, at.x, at.y);
+    watcher.idle(running.pid, 100ms); // the hover repaint is not part of the wait
+    const Clock::time_point pressed = Clock::now();
+    watcher.click();
+    const ScreenWatcher::Shown second = expectWindow(watcher, running.pid, program.secondName);
+    figures.second.push_back({msBetween(pressed, second.mapped), msBetween(pressed, second.painted), second.peakKb});
 }
 
 template <typename Field>
@@ -169,9 +177,9 @@ int main(int argc, char *argv[])
     }
     const std::string baseline = argv[first];
     std::vector<Program> programs = {
-        {"empty QWidget", {baseline, "empty"}, false, std::nullopt, ""},
-        {"bold 18 pt Arial label", {baseline, "label"}, false, std::nullopt, ""},
-        {"MDI baseline", {baseline, "mdi"}, true, std::nullopt, "MDI main window"},
+        {"empty QWidget", {baseline, "empty"}, std::nullopt, ""},
+        {"bold 18 pt Arial label", {baseline, "label"}, std::nullopt, ""},
+        {"MDI baseline", {baseline, "mdi"}, std::nullopt, "MDI main window"},
     };
     // Continue's middle, from the splash window's own layout.
     const Point splashContinue = {400, 254};
@@ -179,7 +187,7 @@ int main(int argc, char *argv[])
     for (int i = first + 1; i < argc; ++i) {
         // Several builds are told apart by their tree's name.
         const std::string tree = several ? " (" + buildTreeName(argv[i]) + ")" : "";
-        programs.push_back({"Mixora splash" + tree, {argv[i]}, true, splashContinue, "Mixora main window" + tree});
+        programs.push_back({"Mixora splash" + tree, {argv[i]}, splashContinue, "Mixora main window" + tree});
     }
 
     std::vector<Figures> figures(programs.size());
