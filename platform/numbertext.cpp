@@ -28,6 +28,14 @@ QList<std::pair<QString, QString>> localeSymbols(const QLocale &locale)
         {locale.exponential(), QStringLiteral("e")},
         {locale.decimalPoint(), QStringLiteral(".")},
     };
+    // Arabic locales write the exponent with a bare alef (U+0627 U+0633) on
+    // Qt 6.4 and with a hamza on it (U+0623 U+0633) on Qt 6.8, from newer
+    // locale data; either is read, so a figure written on one reads on both.
+    const QString arabicExponents[] = {QStringLiteral("\u0627\u0633"), QStringLiteral("\u0623\u0633")};
+    for (qsizetype i = 0; i < 2; ++i) {
+        if (locale.exponential() == arabicExponents[i])
+            symbols.append({arabicExponents[1 - i], QStringLiteral("e")});
+    }
     const QList<uint> zero = locale.zeroDigit().toUcs4();
     for (uint digit = 0; digit < 10 && zero.size() == 1; ++digit) {
         const char32_t codePoint = zero.first() + digit;
