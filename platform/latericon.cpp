@@ -31,11 +31,16 @@ QPixmap LaterIconEngine::pixmap(const QSize &size, QIcon::Mode mode, QIcon::Stat
     return icon().pixmap(size, mode, state);
 }
 
-// QIcon hands this one the size in device pixels; the made icon is asked as
-// QIcon was, so that it picks and scales its images just as it would alone.
+// The made icon is asked as QIcon asked this one, so that it picks and scales
+// its images just as it would alone. QIcon hands over the size in device
+// pixels up to Qt 6.7 and in device-independent pixels from Qt 6.8 on.
 QPixmap LaterIconEngine::scaledPixmap(const QSize &size, QIcon::Mode mode, QIcon::State state, qreal scale)
 {
+#if QT_VERSION >= QT_VERSION_CHECK(6, 8, 0)
+    return icon().pixmap(size, scale, mode, state);
+#else
     return icon().pixmap(size / scale, scale, mode, state);
+#endif
 }
 
 QSize LaterIconEngine::actualSize(const QSize &size, QIcon::Mode mode, QIcon::State state)
