@@ -77,8 +77,10 @@ def showing(node):
 
 
 def find(node, role, name=None):
+    """The first showing descendant of a role (a pyatspi constant: the role
+    names differ between at-spi2 releases) and name."""
     for child in descendants(node):
-        if child.getRoleName() == role and (name is None or child.name == name) and showing(child):
+        if child.getRole() == role and (name is None or child.name == name) and showing(child):
             return child
     return None
 
@@ -108,27 +110,27 @@ def application():
 
 
 def calculator(app, caption):
-    return wait_for(lambda: find(app, "frame", caption), caption)
+    return wait_for(lambda: find(app, pyatspi.ROLE_FRAME, caption), caption)
 
 
 def estimate(app, command, caption, rows, figures):
-    press(wait_for(lambda: find(app, "menu item", command), "menu command " + command))
+    press(wait_for(lambda: find(app, pyatspi.ROLE_MENU_ITEM, command), "menu command " + command))
     window = calculator(app, caption)
     for name, value, unit in rows:
-        box = find(window, "text", name)
+        box = find(window, pyatspi.ROLE_TEXT, name)
         check(box is not None, f"{caption}: no box named {name!r}")
-        unit_box = find(window, "combo box", name.rstrip(":") + " unit")
+        unit_box = find(window, pyatspi.ROLE_COMBO_BOX, name.rstrip(":") + " unit")
         check(unit_box is not None, f"{caption}: no unit box for {name!r}")
         if box is None or unit_box is None:
             return
         set_text(box, value)
-        set_text(find(unit_box, "text"), unit)
-    for role in ("text", "combo box"):
+        set_text(find(unit_box, pyatspi.ROLE_TEXT), unit)
+    for role in (pyatspi.ROLE_TEXT, pyatspi.ROLE_COMBO_BOX):
         for node in descendants(window):
-            if node.getRoleName() == role and showing(node):
-                check(node.name != "", f"{caption}: a {role} without a name")
-    press(find(window, "push button", "Calculate"))
-    readouts = [find(window, "text", name) for name in READOUTS]
+            if node.getRole() == role and showing(node):
+                check(node.name != "", f"{caption}: a {node.getRoleName()} without a name")
+    press(find(window, pyatspi.ROLE_PUSH_BUTTON, "Calculate"))
+    readouts = [find(window, pyatspi.ROLE_TEXT, name) for name in READOUTS]
     check(all(readouts), f"{caption}: a read-out is missing")
     if all(readouts):
         wait_for(lambda: text_of(readouts[-1]) != "", caption + " results")
@@ -137,16 +139,16 @@ def estimate(app, command, caption, rows, figures):
 
 
 def prompt_for_unusable(app, text):
-    press(find(app, "menu item", "Slab"))
+    press(find(app, pyatspi.ROLE_MENU_ITEM, "Slab"))
     window = calculator(app, "Slab Calculator")
-    width = find(window, "text", "Width:")
+    width = find(window, pyatspi.ROLE_TEXT, "Width:")
     set_text(width, text)
-    press(find(window, "push button", "Calculate"))
-    alert = wait_for(lambda: find(app, "alert"), "the prompt")
+    press(find(window, pyatspi.ROLE_PUSH_BUTTON, "Calculate"))
+    alert = wait_for(lambda: find(app, pyatspi.ROLE_ALERT), "the prompt")
     texts = [node.name for node in descendants(alert)] + [alert.name, alert.description]
     check("Please enter a number value for the Width." in texts, f"the alert said {texts}")
-    press(find(alert, "push button", "OK"))
-    wait_for(lambda: find(app, "alert") is None, "the prompt to close")
+    press(find(alert, pyatspi.ROLE_PUSH_BUTTON, "OK"))
+    wait_for(lambda: find(app, pyatspi.ROLE_ALERT) is None, "the prompt to close")
     check(text_of(width) == "", "the width box was not emptied")
 
 
@@ -160,15 +162,29 @@ def splash_off_taskbar():
               for state in states), f"no window of the program skips the taskbar and pager: {states}")
 
 
+def start_accessibility_bus():
+    """Starts the accessibility bus and its registry, as a desktop session has
+    them before any program starts: Qt 6.8 looks for the bus once, at start."""
+    launcher = next(path for path in ("/usr/libexec/at-spi-bus-launcher",
+                                      "/usr/lib/at-spi2-core/at-spi-bus-launcher")
+                    if os.path.exists(path))
+    bus = subprocess.Popen([launcher, "--launch-immediately"])
+    ask = ["dbus-send", "--session", "--print-reply", "--dest=org.a11y.Bus", "/org/a11y/bus",
+           "org.a11y.Bus.GetAddress"]
+    wait_for(lambda: subprocess.run(ask, capture_output=True).returncode == 0, "the accessibility bus")
+    pyatspi.Registry.getDesktop(0)  # and the registry on it
+    return bus
+
+
 def main():
     program, locale = sys.argv[1], sys.argv[2]
-    pyatspi.Registry.getDesktop(0)  # brings the accessibility bus up first
+    bus = start_accessibility_bus()
     env = dict(os.environ, QT_LINUX_ACCESSIBILITY_ALWAYS_ON="1")
     env["LANG"] = env["LC_ALL"] = "de_DE.UTF-8" if locale == "de_DE" else "C.UTF-8"
     process = subprocess.Popen([program], env=env)
     try:
         app = wait_for(application, "Mixora on the accessibility bus")
-        continue_button = wait_for(lambda: find(app, "push button", "Continue"), "Continue")
+        continue_button = wait_for(lambda: find(app, pyatspi.ROLE_PUSH_BUTTON, "Continue"), "Continue")
         if env.get("QT_QPA_PLATFORM") == "xcb":
             splash_off_taskbar()
         press(continue_button)
@@ -181,6 +197,7 @@ def main():
     finally:
         process.terminate()
         process.wait(timeout=10)
+        bus.terminate()
     print(f"{0 if failures else 1} passed, {1 if failures else 0} failed")
     return 1 if failures else 0
 
