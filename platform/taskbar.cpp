@@ -3,13 +3,17 @@
 #include <QGuiApplication>
 #include <QWidget>
 
+#if QT_CONFIG(xcb)
 #include <xcb/xcb.h>
 
 #include <array>
 #include <cstdlib>
 #include <cstring>
+#endif
 
 namespace platform {
+
+#if QT_CONFIG(xcb)
 namespace {
 
 // The atoms of the names, asked for together: one round trip to the server,
@@ -46,5 +50,14 @@ void keepOffTaskbar(QWidget *window)
     xcb_change_property(connection, XCB_PROP_MODE_APPEND, handle, atoms[0], XCB_ATOM_ATOM, 32, 2, &atoms[1]);
     xcb_flush(connection);
 }
+
+#else
+
+// Elsewhere a tool window, which the splash is, gets no taskbar button anyway.
+void keepOffTaskbar(QWidget *)
+{
+}
+
+#endif
 
 } // namespace platform
