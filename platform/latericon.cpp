@@ -33,7 +33,7 @@ QPixmap LaterIconEngine::pixmap(const QSize &size, QIcon::Mode mode, QIcon::Stat
 
 // The made icon is asked as QIcon asked this one, so that it picks and scales
 // its images just as it would alone. QIcon hands over the size in device
-// pixels up to Qt 6.7 and in device-independent pixels from Qt 6.8 on.
+// pixels on Qt 6.4, in device-independent pixels from Qt 6.8 on.
 QPixmap LaterIconEngine::scaledPixmap(const QSize &size, QIcon::Mode mode, QIcon::State state, qreal scale)
 {
 #if QT_VERSION >= QT_VERSION_CHECK(6, 8, 0)

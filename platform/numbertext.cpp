@@ -46,8 +46,9 @@ QList<std::pair<QString, QString>> localeSymbols(const QLocale &locale)
     return symbols;
 }
 
-// Qt writes some locales' signs and exponents with direction marks, or as
-// several characters, and then does not read them back. A text made of
+// Qt 6.4 writes some locales' signs and exponents with direction marks, or
+// as several characters, and then does not read them back (Qt 6.8 reads
+// them). A text made of
 // nothing but the locale's own symbols is spelled out in the C locale's
 // symbols instead; any other character makes it no number.
 QString inCLocaleSymbols(const QString &text, const QLocale &locale)

@@ -11,7 +11,7 @@
 
 namespace {
 
-// Qt names an editable combo box after its text on Linux; this one keeps
+// Qt 6.4 names an editable combo box after its text on Linux; this one keeps
 // its own name, offers the unit as its value and is labelled by the row.
 class UnitBoxAccessible : public QAccessibleWidget
 {

@@ -151,7 +151,7 @@ CalculatorWindow *MainWindow::adopt(CalculatorWindow *calculator)
     return calculator;
 }
 
-// Left to itself, QMdiArea merges a maximised child's caption into the main
+// Left to itself, QMdiArea (Qt 6.4) merges a maximised child's caption into the main
 // window's title and takes it out again as children are shown and hidden:
 // several titles in one switch, each of which the desktop is told of. So the
 // child being shown has no caption until the switch is over; then the main
@@ -193,7 +193,7 @@ void MainWindow::hideCalculator(CalculatorWindow *calculator)
 {
     QMdiSubWindow *subWindow = subWindowOf(calculator);
     subWindow->hide();
-    // A hidden calculator waits outside the area: QMdiArea brings the child it
+    // A hidden calculator waits outside the area: QMdiArea (Qt 6.4) brings the child it
     // activated last back into view when the program is activated again with
     // no child active, hidden or not.
     if (m_mdiArea->subWindowList().contains(subWindow)) {

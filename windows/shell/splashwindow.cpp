@@ -62,7 +62,7 @@ SplashWindow::SplashWindow(QWidget *parent)
     setAccessibleName(QStringLiteral("Mixora"));
 
     // An etched box like a caption-less group box, drawn without the style's
-    // group-box image, which would load every image plugin at start-up.
+    // group-box image, which would load every image plugin at start-up (Qt 6.4).
     auto *frame = new QFrame(this);
     frame->setFrameStyle(QFrame::Box | QFrame::Sunken);
     frame->setObjectName(QStringLiteral("Frame1"));

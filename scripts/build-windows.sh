@@ -1,0 +1,71 @@
+#!/usr/bin/env bash
+# Cross-builds Mixora for 64-bit Windows and packs its installer, with
+# Debian's own parts alone: Qt for Windows is built once from Debian's
+# qt6-base source (the version of the installed host tools) with MinGW-w64,
+# into a cache folder outside the clone, and reused after. The last line
+# printed is the installer's path.
+# Usage: build-windows.sh [--tests]   (--tests also builds the test programs)
+set -euo pipefail
+cd "$(dirname "$0")/.."
+source=$PWD
+with_tests=OFF
+[ "${1:-}" = --tests ] && with_tests=ON
+
+scripts/install-deps.sh windows
+sudo=()
+[ "$(id -u)" -ne 0 ] && sudo=(sudo)
+
+cache=${MIXORA_CACHE:-${XDG_CACHE_HOME:-$HOME/.cache}/mixora}
+version=$(dpkg-query -W -f='${Version}' qt6-base-dev)
+qt=$cache/qt6-windows-$version
+toolchain=$source/cmake/mingw-w64-x86_64.cmake
+# The host's Qt tools, found through its CMake packages (in a multiarch folder).
+host_cmake=$(dirname "$(dirname "$(dpkg -L qt6-base-dev | grep '/Qt6HostInfoConfig.cmake$')")")
+
+# Debian's source packages, from the archive the machine's apt sources use.
+add_source_packages() {
+    if apt-get indextargets --format '$(CREATED_BY)' | grep -q '^Sources$'; then
+        return
+    fi
+    . /etc/os-release
+    local list=/etc/apt/sources.list.d/mixora-deb-src.sources
+    printf 'Types: deb-src\nURIs: %s\nSuites: %s\nComponents: main\nSigned-By: /usr/share/keyrings/debian-archive-keyring.gpg\n' \
+        "$(scripts/debian-mirror.sh)" "$VERSION_CODENAME" | "${sudo[@]}" tee "$list" >/dev/null
+    "${sudo[@]}" apt-get update -q
+}
+
+build_qt() {
+    [ -e "$qt/.complete" ] && return
+    echo "== building Qt $version for Windows into $qt (once; about 25 minutes on 2 cores)"
+    add_source_packages
+    local work=$cache/qt6-windows-work
+    rm -rf "$work" "$qt"
+    mkdir -p "$work"
+    (cd "$work" && apt-get source -q "qt6-base=$version" >source.log 2>&1) ||
+        { tail -n 20 "$work/source.log"; exit 1; }
+    local src
+    src=$(find "$work" -maxdepth 1 -type d -name 'qt6-base-*' | head -n 1)
+    # Qt 6.4's Windows plugin calls an OpenGL function outside its guard;
+    # with OpenGL off it does not compile (fixed in later Qt).
+    sed -i 's/^#if QT_CONFIG(dynamicgl)$/#if QT_CONFIG(dynamicgl) \&\& QT_CONFIG(opengl)/' \
+        "$src/src/plugins/platforms/windows/qwindowswindow.cpp"
+    # Only the modules Mixora uses, with Qt's own copies of the libraries
+    # that Windows lacks.
+    cmake -S "$src" -B "$work/build" -G Ninja -Wno-dev \
+        -DCMAKE_TOOLCHAIN_FILE="$toolchain" -DQT_HOST_PATH=/usr -DQT_HOST_PATH_CMAKE_DIR="$host_cmake" -DQT_QMAKE_TARGET_MKSPEC=win32-g++ \
+        -DCMAKE_BUILD_TYPE=Release -DBUILD_SHARED_LIBS=ON -DCMAKE_INSTALL_PREFIX="$qt" \
+        -DQT_BUILD_EXAMPLES=OFF -DQT_BUILD_TESTS=OFF \
+        -DFEATURE_opengl=OFF -DFEATURE_vulkan=OFF -DFEATURE_dbus=OFF -DFEATURE_sql=OFF \
+        -DFEATURE_network=OFF -DFEATURE_printsupport=OFF -DFEATURE_concurrent=OFF -DFEATURE_xml=OFF \
+        -DFEATURE_icu=OFF -DFEATURE_zstd=OFF -DFEATURE_jpeg=OFF -DFEATURE_freetype=OFF \
+        -DFEATURE_system_zlib=OFF -DFEATURE_system_pcre2=OFF -DFEATURE_system_harfbuzz=OFF \
+        -DFEATURE_system_libpng=OFF >"$work/configure.log" 2>&1 ||
+        { tail -n 40 "$work/configure.log"; exit 1; }
+    cmake --build "$work/build" --parallel "$(nproc)" >"$work/build.log" 2>&1 ||
+        { grep -B 5 -A 20 'error' "$work/build.log" | head -n 60; exit 1; }
+    cmake --install "$work/build" >"$work/install.log" 2>&1
+    touch "$qt/.complete"
+    rm -rf "$work"
+}
+
+build_qt
