@@ -53,6 +53,7 @@ SplashWindow::SplashWindow(QWidget *parent)
     platform::keepOffTaskbar(this);
     setAttribute(Qt::WA_QuitOnClose);
     setAttribute(Qt::WA_DeleteOnClose);
+    setFont(platform::dialogFont());
     // The fixed dialog border, drawn around the client area.
     setFrameStyle(QFrame::Panel | QFrame::Raised);
     setLineWidth(2);
@@ -105,6 +106,15 @@ void SplashWindow::buildLogo(QWidget *frame)
         platform::programImage(32).scaled(logo->size() * ratio, Qt::IgnoreAspectRatio, Qt::FastTransformation));
     stretched.setDevicePixelRatio(ratio);
     logo->setPixmap(stretched);
+}
+
+// A tool window is not activated when it appears, by window managers on X11
+// nor by Windows; the splash asks for the keyboard itself, so that Continue
+// has it and a screen reader finds the window.
+void SplashWindow::showEvent(QShowEvent *event)
+{
+    QFrame::showEvent(event);
+    activateWindow();
 }
 
 void SplashWindow::Command1_Click()
