@@ -1,6 +1,7 @@
 #include "platform/appidentity.h"
 
 #include "platform/images.h"
+#include "platform/lineeditaccessible.h"
 #include "platform/steadyiconstyle.h"
 
 #include <QApplication>
@@ -44,7 +45,12 @@ QFont designFont(qreal pointSize, bool bold)
     return font;
 }
 
-void setUpApplication(QApplication &app)
+QFont dialogFont()
+{
+    return designFont(kDialogPointSize);
+}
+
+void setUpApplication(QApplication &)
 {
     QApplication::setApplicationName(applicationTitle());
     QApplication::setApplicationVersion(QStringLiteral(MIXORA_VERSION_TEXT));
@@ -53,7 +59,7 @@ void setUpApplication(QApplication &app)
 
     QApplication::setWindowIcon(applicationIcon());
     QApplication::setStyle(new SteadyIconStyle);
-    app.setFont(designFont(kDialogPointSize));
+    installLineEditAccessible();
 }
 
 } // namespace platform
