@@ -3,6 +3,7 @@
 #include "core/units.h"
 #include "platform/messagebox.h"
 
+#include <QAbstractItemView>
 #include <QAccessibleWidget>
 #include <QLabel>
 #include <QLineEdit>
@@ -12,7 +13,9 @@
 namespace {
 
 // Qt 6.4 names an editable combo box after its text on Linux; this one keeps
-// its own name, offers the unit as its value and is labelled by the row.
+// its own name ("Width unit") and offers the unit as its value. Its children
+// are the list and the text, as in Qt's own: a screen reader ignores a list
+// whose parent does not count it among its children.
 class UnitBoxAccessible : public QAccessibleWidget
 {
 public:
@@ -28,13 +31,24 @@ public:
         return QAccessibleWidget::text(t);
     }
 
-    QList<std::pair<QAccessibleInterface *, QAccessible::Relation>>
-    relations(QAccessible::Relation match) const override
+    int childCount() const override { return 2; }
+
+    QAccessibleInterface *child(int index) const override
     {
-        auto related = QAccessibleWidget::relations(match);
-        if ((match & QAccessible::Label) && unitBox()->dimensionLabel())
-            related.append({QAccessible::queryAccessibleInterface(unitBox()->dimensionLabel()), QAccessible::Label});
-        return related;
+        if (index == 0)
+            return QAccessible::queryAccessibleInterface(unitBox()->view());
+        if (index == 1)
+            return QAccessible::queryAccessibleInterface(unitBox()->lineEdit());
+        return nullptr;
+    }
+
+    int indexOfChild(const QAccessibleInterface *child) const override
+    {
+        if (child->object() == unitBox()->view())
+            return 0;
+        if (child->object() == unitBox()->lineEdit())
+            return 1;
+        return -1;
     }
 
     QStringList actionNames() const override
