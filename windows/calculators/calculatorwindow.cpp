@@ -6,6 +6,7 @@
 #include "platform/appidentity.h"
 #include "platform/messagebox.h"
 #include "platform/twips.h"
+#include "windows/calculators/readoutbox.h"
 #include "windows/calculators/unitbox.h"
 
 #include <QComboBox>
@@ -169,7 +170,9 @@ void CalculatorWindow::buildReadouts()
         label->setWordWrap(caption.twoLines);
     }
     for (const Readout &readout : kReadouts) {
-        QLineEdit *box = addTextBox(this, QString::fromLatin1(readout.name), fromTwips(readout.box));
+        auto *box = new ReadoutBox(this);
+        box->setObjectName(QString::fromLatin1(readout.name));
+        box->setGeometry(fromTwips(readout.box));
         box->setAccessibleName(tr(readout.accessibleName));
         // Left by the window's direction, not the figure's: a negative figure
         // in some locales starts with a right-to-left mark.
@@ -299,7 +302,7 @@ void CalculatorWindow::showEstimate(const mixora::Estimate &e)
     for (const auto &[name, value] : figures) {
         QLineEdit *box = readout(name);
         box->setText(mixora::FormatResult(value));
-        // A figure too long for its box shows its leading digits and sign.
+        // With the focus, a figure too long for its box shows its start.
         box->setCursorPosition(0);
     }
     // A screen reader user hears the figures without leaving Calculate.
