@@ -2,7 +2,7 @@
 
 #include "platform/images.h"
 #include "platform/lineeditaccessible.h"
-#include "platform/steadyiconstyle.h"
+#include "platform/appstyle.h"
 
 #include <QApplication>
 #include <QFont>
@@ -58,7 +58,7 @@ void setUpApplication(QApplication &)
     QGuiApplication::setDesktopFileName(QStringLiteral("com.quendrix.Mixora"));
 
     QApplication::setWindowIcon(applicationIcon());
-    QApplication::setStyle(new SteadyIconStyle);
+    QApplication::setStyle(new AppStyle);
     installLineEditAccessible();
 }
 
