@@ -503,6 +503,13 @@ void TestShell::restoredCalculatorFitsTheArea()
 // every part of the calculator can be scrolled into view.
 void TestShell::everythingInReachOnAnyScreen()
 {
+    startMixora();
+    QVERIFY(QTest::qWaitForWindowActive(frmSplash.get()));
+    const QRect screen = frmSplash->screen()->availableGeometry();
+    QVERIFY(screen.contains(frmSplash->frameGeometry()));
+    auto *start = frmSplash->findChild<QPushButton *>("Command1");
+    QVERIFY(screen.contains(QRect(start->mapToGlobal(QPoint(0, 0)), start->size())));
+    QCOMPARE(QApplication::focusWidget(), start);
     pressContinue();
     const QRect available = MDIForm1->screen()->availableGeometry();
     QVERIFY2(available.contains(MDIForm1->frameGeometry()),

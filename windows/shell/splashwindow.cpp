@@ -8,8 +8,11 @@
 #include "windows/shell/forms.h"
 #include "windows/shell/mainwindow.h"
 
+#include <QGuiApplication>
 #include <QLabel>
 #include <QPushButton>
+#include <QScreen>
+#include <QScrollArea>
 
 namespace twips = platform::twips;
 
@@ -77,7 +80,33 @@ SplashWindow::SplashWindow(QWidget *parent)
     connect(m_continue, &QPushButton::clicked, this, &SplashWindow::Command1_Click);
     m_continue->setFocus();
 
+    fitOnScreen(frame);
     platform::centerOnScreen(this);
+}
+
+// On a screen smaller than the window, the window takes the screen's size
+// and its contents scroll, with Continue in view.
+void SplashWindow::fitOnScreen(QWidget *frame)
+{
+    const QScreen *screen = this->screen() ? this->screen() : QGuiApplication::primaryScreen();
+    const QSize room = screen ? screen->availableGeometry().size() : size();
+    if (room.width() >= width() && room.height() >= height())
+        return;
+    const int border = frameWidth();
+    auto *content = new QWidget;
+    content->resize(size().shrunkBy(QMargins(border, border, border, border)));
+    frame->setParent(content);
+    frame->move(frame->pos() - QPoint(border, border));
+    frame->show();
+    setFixedSize(size().boundedTo(room));
+    auto *scroll = new QScrollArea(this);
+    scroll->setFrameShape(QFrame::NoFrame);
+    scroll->setGeometry(contentsRect());
+    // Continue keeps the keyboard; the arrows of the bars are for the mouse.
+    scroll->setFocusPolicy(Qt::NoFocus);
+    scroll->setWidget(content);
+    scroll->ensureWidgetVisible(m_continue);
+    m_continue->setFocus();
 }
 
 void SplashWindow::buildLabels(QWidget *frame)

@@ -22,6 +22,7 @@ protected:
 private:
     void buildLabels(QWidget *frame);
     void buildLogo(QWidget *frame);
+    void fitOnScreen(QWidget *frame);
 
     QPushButton *m_continue = nullptr;
 };
