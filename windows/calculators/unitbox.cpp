@@ -1,6 +1,7 @@
 #include "windows/calculators/unitbox.h"
 
 #include "core/units.h"
+#include "platform/announcer.h"
 #include "platform/messagebox.h"
 
 #include <QAbstractItemView>
@@ -79,9 +80,8 @@ QAccessibleInterface *accessibleUnitBox(const QString &, QObject *object)
 
 } // namespace
 
-UnitBox::UnitBox(const QString &startUnit, QLabel *dimensionLabel, QWidget *parent)
+UnitBox::UnitBox(const QString &startUnit, const QLabel *dimensionLabel, QWidget *parent)
     : QComboBox(parent)
-    , m_dimensionLabel(dimensionLabel)
 {
     static const bool factoryInstalled = (QAccessible::installFactory(accessibleUnitBox), true);
     Q_UNUSED(factoryInstalled);
@@ -100,4 +100,17 @@ UnitBox::UnitBox(const QString &startUnit, QLabel *dimensionLabel, QWidget *pare
     dimension.remove(u':');
     setAccessibleName(tr("%1 unit").arg(dimension));
     lineEdit()->setAccessibleName(accessibleName());
+    connect(this, &QComboBox::currentIndexChanged, this, &UnitBox::announceUnit);
+}
+
+// A unit picked with Up or Down while the list is closed. Qt 6.8 reports it
+// as the box's change of selection, which Orca 48 leaves to the box's text
+// to tell and the text's changes, not being the focus, go unspoken; Qt 6.4
+// and Orca 43 say it already.
+void UnitBox::announceUnit()
+{
+#if QT_VERSION >= QT_VERSION_CHECK(6, 8, 0)
+    if (hasFocus() && !view()->isVisible())
+        platform::announce(this, currentText());
+#endif
 }
