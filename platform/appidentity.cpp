@@ -1,5 +1,6 @@
 #include "platform/appidentity.h"
 
+#include "platform/focusreport.h"
 #include "platform/images.h"
 #include "platform/lineeditaccessible.h"
 #include "platform/appstyle.h"
@@ -60,6 +61,7 @@ void setUpApplication(QApplication &)
     QApplication::setWindowIcon(applicationIcon());
     QApplication::setStyle(new AppStyle);
     installLineEditAccessible();
+    installFocusReport();
 }
 
 } // namespace platform
