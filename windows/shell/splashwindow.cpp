@@ -13,6 +13,7 @@
 #include <QPushButton>
 #include <QScreen>
 #include <QScrollArea>
+#include <QTimer>
 
 namespace twips = platform::twips;
 
@@ -139,11 +140,12 @@ void SplashWindow::buildLogo(QWidget *frame)
 
 // A tool window is not activated when it appears, by window managers on X11
 // nor by Windows; the splash asks for the keyboard itself, so that Continue
-// has it and a screen reader finds the window.
+// has it and a screen reader finds the window. It asks once it is on screen:
+// Windows shows a tool window without activating it after this event.
 void SplashWindow::showEvent(QShowEvent *event)
 {
     QFrame::showEvent(event);
-    activateWindow();
+    QTimer::singleShot(0, this, &QWidget::activateWindow);
 }
 
 void SplashWindow::Command1_Click()
