@@ -2,14 +2,23 @@
 # installed into the program's own folder, and the installer (NSIS) that puts
 # it under Program Files.
 
+# Others' DLLs are shipped as the program is: without their symbols and
+# debugging information, which are most of their size.
+function(ship_dll file name destination)
+    install(FILES "${file}" DESTINATION ${destination})
+    install(CODE "execute_process(COMMAND \"${CMAKE_STRIP}\" --strip-unneeded
+        \"\$ENV{DESTDIR}\${CMAKE_INSTALL_PREFIX}/${destination}/${name}\" COMMAND_ERROR_IS_FATAL ANY)")
+endfunction()
+
 # Qt as DLLs beside the program, with the plugins it loads: the platform
 # plugin every window needs and the native style. The artwork is compiled in,
 # so no image-format plugin is needed.
-install(FILES $<TARGET_FILE:Qt6::Core> $<TARGET_FILE:Qt6::Gui> $<TARGET_FILE:Qt6::Widgets>
-    DESTINATION .)
-install(FILES $<TARGET_FILE:Qt6::QWindowsIntegrationPlugin> DESTINATION platforms)
+foreach(module Core Gui Widgets)
+    ship_dll($<TARGET_FILE:Qt6::${module}> $<TARGET_FILE_NAME:Qt6::${module}> .)
+endforeach()
+ship_dll($<TARGET_FILE:Qt6::QWindowsIntegrationPlugin> $<TARGET_FILE_NAME:Qt6::QWindowsIntegrationPlugin> platforms)
 if(TARGET Qt6::QWindowsVistaStylePlugin)
-    install(FILES $<TARGET_FILE:Qt6::QWindowsVistaStylePlugin> DESTINATION styles)
+    ship_dll($<TARGET_FILE:Qt6::QWindowsVistaStylePlugin> $<TARGET_FILE_NAME:Qt6::QWindowsVistaStylePlugin> styles)
 endif()
 
 # Qt is used under the LGPL, whose texts go with its DLLs, as do the notices
@@ -33,7 +42,7 @@ foreach(dll libstdc++-6.dll libgcc_s_seh-1.dll libwinpthread-1.dll)
         message(FATAL_ERROR "${CMAKE_CXX_COMPILER} has no ${dll}")
     endif()
     file(REAL_PATH "${path}" path)
-    install(FILES "${path}" DESTINATION .)
+    ship_dll("${path}" ${dll} .)
     execute_process(COMMAND ${DPKG} -S "${path}" OUTPUT_VARIABLE owner ERROR_QUIET)
     string(REGEX REPLACE ":.*" "" owner "${owner}")
     if(NOT EXISTS "/usr/share/doc/${owner}/copyright")
@@ -41,6 +50,9 @@ foreach(dll libstdc++-6.dll libgcc_s_seh-1.dll libwinpthread-1.dll)
     endif()
     install(FILES "/usr/share/doc/${owner}/copyright" DESTINATION licenses/runtime RENAME ${owner}.txt)
 endforeach()
+
+# NSIS commands below are handed to the installer script as written.
+set(CPACK_VERBATIM_VARIABLES ON)
 
 # The installer: Mixora in Program Files (the 64-bit one), a Start-menu entry
 # with the program's icon, and an entry in Add or Remove Programs. A second
@@ -60,6 +72,9 @@ set(CPACK_NSIS_INSTALLED_ICON_NAME "Mixora.exe")
 set(CPACK_NSIS_MUI_ICON "${PROJECT_SOURCE_DIR}/assets/mixora.ico")
 set(CPACK_NSIS_MUI_UNIICON "${PROJECT_SOURCE_DIR}/assets/mixora.ico")
 set(CPACK_NSIS_ENABLE_UNINSTALL_BEFORE_INSTALL ON)
+# The uninstaller takes out the installer's own key under the vendor's, by
+# then; the vendor's, once empty, goes too.
+set(CPACK_NSIS_DELETE_ICONS_EXTRA "DeleteRegKey /ifempty SHCTX \"Software\\${CPACK_PACKAGE_VENDOR}\"")
 set(CPACK_NSIS_URL_INFO_ABOUT "${PROJECT_HOMEPAGE_URL}")
 set(CPACK_NSIS_CONTACT "mixora@quendrix.com")
 # Nothing to agree to: Qt's licences are installed as files.
