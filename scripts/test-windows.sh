@@ -117,40 +117,46 @@ check_installed() {
         fail "no Start-menu entry Mixora"
 }
 
-# The installed program, as a user starts it, in a decimal-comma locale:
-# Space on the splash, a slab of 2,5 in by 10 ft by 10 ft, Alt+C, Alt+F4.
-run_installed_program() {
+# The installed program, as a user starts it from the Start menu, in a
+# decimal-comma locale. Wine takes the Windows regional settings from the
+# locale it runs in, which must exist on this machine: made here, without
+# root. Sets program (Wine's process) and splash (its first window).
+start_installed_program() {
     echo "== the installed program"
-    # Wine takes the Windows regional settings from the locale it runs in,
-    # which must exist on this machine; made here, without root.
     mkdir -p "$work/locales"
     localedef -i de_DE -f UTF-8 "$work/locales/de_DE.UTF-8" 2>/dev/null || true # warns, and says so by its status
     [ -e "$work/locales/de_DE.UTF-8/LC_NUMERIC" ] || fail "localedef made no de_DE.UTF-8 locale"
     LOCPATH=$work/locales LC_ALL=de_DE.UTF-8 wine 'C:/Program Files/Mixora/Mixora.exe' >"$work/mixora.log" 2>&1 &
-    local program=$!
-    local splash
+    program=$!
     splash=$(wait_for_window --classname '^mixora\.exe$') || fail "Mixora.exe showed no window"
-    # As a user would, press Space on the splash as it opened, without
-    # clicking it first: the focus must already be on Continue.
+}
+
+# As a user would, Space on the splash as it opened, without clicking it
+# first: the focus must already be on Continue. Then the main window, with
+# the slab calculator and the keyboard focus.
+press_continue() {
+    local slab='^Mixora - \[Slab Calculator\]$'
     sleep 1
     xdotool key space
-    if ! wait_for_window --name '^Mixora - \[Slab Calculator\]$' >/dev/null; then
+    if ! wait_for_window --name "$slab" >/dev/null; then
         fault "Space on the splash as it opened did not press Continue: the splash has not the keyboard focus"
         # Clicked, the splash is activated, with the focus on Continue.
         xdotool mousemove --window "$splash" 20 20 click 1
         sleep 0.5
         xdotool key space
-        wait_for_window --name '^Mixora - \[Slab Calculator\]$' >/dev/null ||
-            fail "Space on the splash did not open the main window with the slab calculator"
+        wait_for_window --name "$slab" >/dev/null || fail "Space on the splash did not open the main window"
     fi
     xdotool search --onlyvisible --classname '^mixora\.exe$' | grep -qx "$splash" && fail "the splash is still shown"
     local main
-    main=$(wait_for_window --name '^Mixora - \[Slab Calculator\]$')
+    main=$(wait_for_window --name "$slab")
     for _ in $(seq 50); do [ "$(xdotool getwindowfocus)" = "$main" ] && break; sleep 0.1; done
     [ "$(xdotool getwindowfocus)" = "$main" ] || fail "the main window did not take the keyboard focus"
+}
 
-    # Thickness (inches), width and length (feet), Tab on to Calculate;
-    # then Tab to the cubic yards, which the focus selects, and copy them.
+# Thickness (inches), width and length (feet), Tab on to Calculate; then Tab
+# to the cubic yards, which the focus selects, copied to the clipboard,
+# which Wine shares with the X display.
+work_out_slab() {
     xdotool type --delay 50 '2,5'
     xdotool key Tab && xdotool type --delay 50 '10'
     xdotool key Tab && xdotool type --delay 50 '10'
@@ -159,9 +165,12 @@ run_installed_program() {
     local yards
     yards=$(xclip -o -selection clipboard 2>/dev/null || true)
     [ "$yards" = "0,77" ] || fail "2,5 in by 10 ft by 10 ft in de_DE gave '$yards' cubic yards, not 0,77"
+}
 
+switch_and_close() {
     xdotool key alt+c
-    wait_for_window --name '^Mixora - \[Circular Calculator\]$' >/dev/null || fail "Alt+C did not switch to the circular calculator"
+    wait_for_window --name '^Mixora - \[Circular Calculator\]$' >/dev/null ||
+        fail "Alt+C did not switch to the circular calculator"
     xdotool key alt+F4
     for _ in $(seq 50); do kill -0 "$program" 2>/dev/null || break; sleep 0.2; done
     kill -0 "$program" 2>/dev/null && fail "closing the main window did not end the program"
@@ -186,7 +195,10 @@ echo "== silent install of $(basename "$installer")"
 wine "$installer" /S
 wineserver -w
 check_installed
-run_installed_program
+start_installed_program
+press_continue
+work_out_slab
+switch_and_close
 
 echo "== silent uninstall"
 wine 'C:/Program Files/Mixora/Uninstall.exe' /S
