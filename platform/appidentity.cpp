@@ -1,7 +1,9 @@
 #include "platform/appidentity.h"
 
+#include "platform/focusreport.h"
 #include "platform/images.h"
-#include "platform/steadyiconstyle.h"
+#include "platform/lineeditaccessible.h"
+#include "platform/appstyle.h"
 
 #include <QApplication>
 #include <QFont>
@@ -50,7 +52,12 @@ QFont designFont(qreal pointSize, bool bold)
     return font;
 }
 
-void setUpApplication(QApplication &app)
+QFont dialogFont()
+{
+    return designFont(kDialogPointSize);
+}
+
+void setUpApplication(QApplication &)
 {
     QApplication::setApplicationName(applicationTitle());
     QApplication::setApplicationVersion(QStringLiteral(MIXORA_VERSION_TEXT));
@@ -58,8 +65,9 @@ void setUpApplication(QApplication &app)
     QGuiApplication::setDesktopFileName(QStringLiteral("com.quendrix.Mixora"));
 
     QApplication::setWindowIcon(applicationIcon());
-    QApplication::setStyle(new SteadyIconStyle);
-    app.setFont(designFont(kDialogPointSize));
+    QApplication::setStyle(new AppStyle);
+    installLineEditAccessible();
+    installFocusReport();
 }
 
 } // namespace platform

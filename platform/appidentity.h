@@ -21,9 +21,12 @@ QIcon applicationIcon();
 // substituted name is first looked for in vain.
 QFont designFont(qreal pointSize, bool bold = false);
 
-// Sets the application's name, version, window icon, style and fonts. The layouts
-// were drawn for an 8 pt dialog font; the default font is chosen so that
-// every caption fits.
+// The font of the windows laid out in twips, the splash and the calculators.
+// Their layouts were drawn for an 8 pt dialog font; this one is chosen so that
+// every caption fits. Everything else (menu bar, prompts) keeps the desktop's.
+QFont dialogFont();
+
+// Sets the application's name, version, window icon and style.
 void setUpApplication(QApplication &app);
 
 } // namespace platform

@@ -9,7 +9,8 @@ packages=(cmake g++ make pkg-config qt6-base-dev libxcb1-dev libfontconfig-dev q
 case "${1:-run}" in
     test)
         packages+=(desktop-file-utils appstream appstream-util dpkg-dev file lintian devscripts binutils
-                   clang libxcb-damage0-dev libxcb-xtest0-dev xvfb xauth x11-utils weston dbus at-spi2-core python3-pyatspi)
+                   clang libxcb-damage0-dev libxcb-xtest0-dev xvfb xauth x11-utils weston dbus at-spi2-core python3-pyatspi
+                   openbox xdotool orca speech-dispatcher speech-dispatcher-espeak-ng)
         ;;
     bench)
         packages+=(libxcb-damage0-dev libxcb-xtest0-dev xvfb)

@@ -1,6 +1,7 @@
 #include "platform/appidentity.h"
 #include "tests/support/calculatordriver.h"
 #include "tests/support/promptrecorder.h"
+#include "windows/calculators/readoutbox.h"
 #include "windows/calculators/rectangularcalculator.h"
 
 #include <QApplication>
@@ -45,7 +46,8 @@ private slots:
     void overflowLeavesWindowAsItWas();
     void longPaste_data();
     void longPaste();
-    void longFigureShowsItsStart();
+    void longFigureNeverReadsAsAnother_data();
+    void longFigureNeverReadsAsAnother();
     void decimalComma_data();
     void decimalComma();
     void slabAndFootingKeepTheirOwnContents();
@@ -368,15 +370,39 @@ void TestRectangularCalculator::longPaste()
     QCOMPARE(driver::readouts(w), expected);
 }
 
-void TestRectangularCalculator::longFigureShowsItsStart()
+void TestRectangularCalculator::longFigureNeverReadsAsAnother_data()
 {
+    QTest::addColumn<QStringList>("texts");
+    QTest::addColumn<QString>("yards");
+    QTest::addColumn<QString>("end");
+    QTest::newRow("long plain figure") << words("1e15|1|27") << "83333333333333.3" << ".3";
+    QTest::newRow("figure with an exponent") << words("1e18|1|27") << "8.33333333333333e+16" << "e+16";
+}
+
+// A figure too long for its box is shown cut in the middle: its start and
+// its end in view, an ellipsis between, the whole of it in the tooltip and
+// the accessible description. A short one is shown as it is.
+void TestRectangularCalculator::longFigureNeverReadsAsAnother()
+{
+    QFETCH(QStringList, texts);
+    QFETCH(QString, yards);
+    QFETCH(QString, end);
+
     QWidget *w = open(Kind::Slab);
-    enter(words("1e15|1|27"));
-    QLineEdit *yards = driver::textBox(w, "yt");
-    QCOMPARE(yards->text(), QStringLiteral("83333333333333.3"));
-    QVERIFY(yards->fontMetrics().horizontalAdvance(yards->text()) > yards->contentsRect().width());
-    for (const char *name : {"yt", "mt", "ct", "b60t", "c60t", "b80t", "c80t"})
-        QCOMPARE(driver::textBox(w, name)->cursorPosition(), 0);
+    enter(texts);
+    auto *box = qobject_cast<ReadoutBox *>(driver::textBox(w, "yt"));
+    QVERIFY(box);
+    QCOMPARE(box->text(), yards);
+    const QString shown = box->shownText();
+    QVERIFY2(shown.contains(QChar(0x2026)) && shown.startsWith(yards.left(2)) && shown.endsWith(end),
+             qPrintable(shown));
+    QVERIFY(box->fontMetrics().horizontalAdvance(shown) <= box->contentsRect().width());
+    QCOMPARE(box->toolTip(), yards);
+    QCOMPARE(box->accessibleDescription(), yards);
+
+    auto *bags = qobject_cast<ReadoutBox *>(driver::textBox(w, "b60t"));
+    QVERIFY(bags);
+    QCOMPARE(bags->toolTip().isEmpty(), bags->shownText() == bags->text());
 }
 
 void TestRectangularCalculator::decimalComma_data()

@@ -50,8 +50,8 @@ private slots:
     void closedCalculatorComesBackEmpty();
     void calculatorFullyInView_data();
     void calculatorFullyInView();
-    void restoredCalculatorKeepsItsSize_data();
-    void restoredCalculatorKeepsItsSize();
+    void restoredCalculatorFitsTheArea_data();
+    void restoredCalculatorFitsTheArea();
     void everythingInReachOnAnyScreen();
     void closingSplashEndsProgram();
     void closingMainWindowEndsProgram();
@@ -453,45 +453,63 @@ void TestShell::calculatorFullyInView()
     }
 }
 
-void TestShell::restoredCalculatorKeepsItsSize_data()
+void TestShell::restoredCalculatorFitsTheArea_data()
 {
     QTest::addColumn<QString>("command");
     QTest::addColumn<QString>("calculator");
-    QTest::addColumn<QSize>("client");
-    QTest::newRow("slab") << "slab" << "slabcalc" << QSize(314, 374);
-    QTest::newRow("footing") << "footing" << "footingcalc" << QSize(315, 377);
-    QTest::newRow("circular") << "circular" << "circularcalc" << QSize(315, 374);
+    QTest::newRow("slab") << "slab" << "slabcalc";
+    QTest::newRow("footing") << "footing" << "footingcalc";
+    QTest::newRow("circular") << "circular" << "circularcalc";
 }
 
-// The child's Restore button, between its minimise and close buttons.
-void TestShell::restoredCalculatorKeepsItsSize()
+// The child's Restore button, between its minimise and close buttons: the
+// restored calculator fits the area without scroll bars, and the focus stays
+// in the box the user was typing in, with nothing selected.
+void TestShell::restoredCalculatorFitsTheArea()
 {
     QFETCH(QString, command);
     QFETCH(QString, calculator);
-    QFETCH(QSize, client);
 
     pressContinue();
     choose(qPrintable(command));
-    const QSize area = MDIForm1->centralWidget()->size();
-    QCOMPARE(area, QSize(311, 398));
+    QMdiArea *area = MDIForm1->mdiArea();
+    const QSize areaSize = area->size();
+    QCOMPARE(areaSize, QSize(311, 398));
+    CalculatorWindow *window = instanceNamed(calculator).existing();
+    auto *typed = window->findChild<QLineEdit *>(QStringLiteral("wt"));
+    typed->setFocus(Qt::TabFocusReason);
+    QTest::keyClicks(typed, "12");
     QWidget *buttons = MDIForm1->menuBar()->cornerWidget(Qt::TopRightCorner);
     QVERIFY(buttons);
     QTest::mouseClick(buttons, Qt::LeftButton, {}, QPoint(buttons->width() / 2, buttons->height() / 2));
 
-    CalculatorWindow *window = instanceNamed(calculator).existing();
     QVERIFY(!window->parentWidget()->isMaximized());
-    QCOMPARE(window->size(), client);
+    QVERIFY(area->viewport()->rect().contains(window->parentWidget()->geometry()));
+    QCOMPARE(area->horizontalScrollBar()->maximum(), 0);
+    QCOMPARE(area->verticalScrollBar()->maximum(), 0);
     QCOMPARE(window->parentWidget()->windowTitle(), window->windowTitle());
     QCOMPARE(MDIForm1->windowTitle(), QStringLiteral("Mixora"));
-    for (QWidget *control : window->findChildren<QWidget *>(Qt::FindDirectChildrenOnly))
+    for (QWidget *control : window->findChildren<QWidget *>(Qt::FindDirectChildrenOnly)) {
         QVERIFY2(control->isVisibleTo(MDIForm1.get()), qPrintable(control->objectName()));
-    QCOMPARE(MDIForm1->centralWidget()->size(), area);
+        QVERIFY2(window->rect().contains(control->geometry()), qPrintable(control->objectName()));
+    }
+    QCOMPARE(QApplication::focusWidget(), typed);
+    QVERIFY(!typed->hasSelectedText());
+    QCOMPARE(typed->text(), QStringLiteral("12"));
+    QCOMPARE(area->size(), areaSize);
 }
 
 // Whatever the screen, the main window stands inside its available area and
 // every part of the calculator can be scrolled into view.
 void TestShell::everythingInReachOnAnyScreen()
 {
+    startMixora();
+    QVERIFY(QTest::qWaitForWindowActive(frmSplash.get()));
+    const QRect screen = frmSplash->screen()->availableGeometry();
+    QVERIFY(screen.contains(frmSplash->frameGeometry()));
+    auto *start = frmSplash->findChild<QPushButton *>("Command1");
+    QVERIFY(screen.contains(QRect(start->mapToGlobal(QPoint(0, 0)), start->size())));
+    QCOMPARE(QApplication::focusWidget(), start);
     pressContinue();
     const QRect available = MDIForm1->screen()->availableGeometry();
     QVERIFY2(available.contains(MDIForm1->frameGeometry()),

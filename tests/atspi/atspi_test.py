@@ -185,6 +185,11 @@ def main():
     try:
         app = wait_for(application, "Mixora on the accessibility bus")
         continue_button = wait_for(lambda: find(app, pyatspi.ROLE_PUSH_BUTTON, "Continue"), "Continue")
+        # The splash takes the keyboard itself. (A headless weston has no
+        # keyboard at all, so there no window ever has the focus.)
+        if env.get("QT_QPA_PLATFORM") == "xcb":
+            wait_for(lambda: continue_button.getState().contains(pyatspi.STATE_FOCUSED),
+                     "Continue to have the focus")
         if env.get("QT_QPA_PLATFORM") == "xcb":
             splash_off_taskbar()
         press(continue_button)

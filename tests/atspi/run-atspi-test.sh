@@ -1,10 +1,13 @@
 #!/usr/bin/env bash
-# Runs the accessibility-bus test on its own display server and D-Bus
-# session: a fresh Xvfb on a display it picks itself, or a headless weston.
-# Usage: run-atspi-test.sh PROGRAM LOCALE [x11|wayland]
+# Runs an accessibility-bus test on its own display server and D-Bus
+# session: a fresh Xvfb on a display it picks itself (with openbox as its
+# window manager for "openbox"), or a headless weston.
+# Usage: run-atspi-test.sh PROGRAM LOCALE [x11|wayland|openbox] [SCRIPT [ARGUMENTS]]
+# (SCRIPT is a file of this folder; atspi_test.py when left out.)
 set -euo pipefail
 here=$(cd "$(dirname "$0")" && pwd)
-program=$1 locale=$2 server=${3:-x11}
+program=$1 locale=$2 server=${3:-x11} script=${4:-atspi_test.py}
+shift $(($# < 4 ? $# : 4))
 work=$(mktemp -d)
 trap 'kill $(jobs -p) 2>/dev/null || true; rm -rf "$work"' EXIT
 
@@ -28,8 +31,21 @@ else
     export XDG_RUNTIME_DIR=$work
 fi
 server_pid=$!
+if [ "$server" = openbox ]; then
+    openbox --sm-disable >"$work/wm.log" 2>&1 &
+    for _ in $(seq 100); do xprop -root _NET_SUPPORTING_WM_CHECK 2>/dev/null | grep -q 'window id' && break; sleep 0.1; done
+    # A home of its own: Orca and speech-dispatcher keep their settings
+    # there; speech goes to ALSA's null device.
+    export HOME=$work/home
+    mkdir -p "$HOME/.config/speech-dispatcher"
+    printf 'AudioOutputMethod "alsa"\nAudioALSADevice "null"\nDefaultModule espeak-ng\nAddModule "espeak-ng" "sd_espeak-ng" "espeak-ng.conf"\n' \
+        >"$HOME/.config/speech-dispatcher/speechd.conf"
+fi
 
-dbus-run-session -- /usr/bin/python3 "$here/atspi_test.py" "$program" "$locale" &
+if [ "$script" = atspi_test.py ]; then
+    set -- "$locale"
+fi
+dbus-run-session -- /usr/bin/python3 "$here/$script" "$program" "$@" &
 test_pid=$!
 # A server that dies under the test fails it, rather than leaving the
 # program to find some other server.

@@ -2,9 +2,11 @@
 
 #include "core/entry.h"
 #include "core/estimate.h"
+#include "platform/announcer.h"
 #include "platform/appidentity.h"
 #include "platform/messagebox.h"
 #include "platform/twips.h"
+#include "windows/calculators/readoutbox.h"
 #include "windows/calculators/unitbox.h"
 
 #include <QComboBox>
@@ -14,6 +16,7 @@
 #include <QStyle>
 
 #include <limits>
+#include <utility>
 
 namespace twips = platform::twips;
 
@@ -99,6 +102,7 @@ CalculatorWindow::CalculatorWindow(const Design &design, QWidget *parent)
     : QWidget(parent)
 {
     setWindowTitle(design.caption);
+    setFont(platform::dialogFont());
     m_designedSize = twips::size(design.client.width(), design.client.height());
     resize(m_designedSize);
 
@@ -166,7 +170,9 @@ void CalculatorWindow::buildReadouts()
         label->setWordWrap(caption.twoLines);
     }
     for (const Readout &readout : kReadouts) {
-        QLineEdit *box = addTextBox(this, QString::fromLatin1(readout.name), fromTwips(readout.box));
+        auto *box = new ReadoutBox(this);
+        box->setObjectName(QString::fromLatin1(readout.name));
+        box->setGeometry(fromTwips(readout.box));
         box->setAccessibleName(tr(readout.accessibleName));
         // Left by the window's direction, not the figure's: a negative figure
         // in some locales starts with a right-to-left mark.
@@ -178,18 +184,41 @@ void CalculatorWindow::buildReadouts()
     }
 }
 
-void CalculatorWindow::setFocusOrder()
+QList<QWidget *> CalculatorWindow::focusOrder() const
 {
     QList<QWidget *> order;
-    for (const DimensionRow &row : std::as_const(m_rows))
+    for (const DimensionRow &row : m_rows)
         order.append(row.text);
-    for (const DimensionRow &row : std::as_const(m_rows))
+    for (const DimensionRow &row : m_rows)
         order.append(row.unit);
     order << m_clear << m_calculate;
-    for (QLineEdit *readout : std::as_const(m_readouts))
+    for (QLineEdit *readout : m_readouts)
         order.append(readout);
+    return order;
+}
+
+void CalculatorWindow::setFocusOrder()
+{
+    const QList<QWidget *> order = focusOrder();
     for (qsizetype i = 1; i < order.size(); ++i)
         setTabOrder(order[i - 1], order[i]);
+}
+
+// Tab past the last read-out goes straight back to the first box. Left to
+// the child window, the focus would pass through the child window itself,
+// whose focus a screen reader announces after the box's.
+bool CalculatorWindow::focusNextPrevChild(bool next)
+{
+    const QList<QWidget *> order = focusOrder();
+    QWidget *focus = focusWidget();
+    // A unit box's focus is its line edit's.
+    if (focus && !order.contains(focus) && order.contains(focus->parentWidget()))
+        focus = focus->parentWidget();
+    if (focus == (next ? order.constLast() : order.constFirst())) {
+        (next ? order.constFirst() : order.constLast())->setFocus(next ? Qt::TabFocusReason : Qt::BacktabFocusReason);
+        return true;
+    }
+    return QWidget::focusNextPrevChild(next);
 }
 
 void CalculatorWindow::Command1_Click()
@@ -223,16 +252,18 @@ void CalculatorWindow::Command2_Click()
     showEstimate(estimate);
 }
 
-void CalculatorWindow::rememberFocus()
+void CalculatorWindow::rememberFocus(QWidget *control)
 {
-    if (QWidget *focus = focusWidget())
-        m_rememberedFocus = focus;
+    if (control && isAncestorOf(control))
+        m_rememberedFocus = control;
 }
 
+// Given back once: a later return must not bring back an older control.
 void CalculatorWindow::restoreFocus()
 {
-    if (m_rememberedFocus)
-        m_rememberedFocus->setFocus();
+    QPointer<QWidget> control = std::exchange(m_rememberedFocus, nullptr);
+    if (control)
+        control->setFocus();
 }
 
 // Prompts for the first unusable dimension, then empties and focuses its box.
@@ -271,7 +302,12 @@ void CalculatorWindow::showEstimate(const mixora::Estimate &e)
     for (const auto &[name, value] : figures) {
         QLineEdit *box = readout(name);
         box->setText(mixora::FormatResult(value));
-        // A figure too long for its box shows its leading digits and sign.
+        // With the focus, a figure too long for its box shows its start.
         box->setCursorPosition(0);
     }
+    // A screen reader user hears the figures without leaving Calculate.
+    QStringList spoken;
+    for (const QLineEdit *box : std::as_const(m_readouts))
+        spoken.append(tr("%1 %2").arg(box->accessibleName(), box->text()));
+    platform::announce(m_calculate, spoken.join(QStringLiteral(", ")));
 }

@@ -53,14 +53,17 @@ public:
     // Calculate: checks the dimensions in order, then fills the read-outs.
     void Command2_Click();
 
-    // Activating another child window moves this one's focus on to its next
-    // control; the main window notes the user's control before it switches
-    // and gives it back once this calculator is active again.
-    void rememberFocus();
+    // Activating another child window, or hiding this one's for a moment as
+    // restoring it does, moves its focus on to its next control; the main
+    // window notes the user's control before that and gives it back once
+    // this calculator is in view again.
+    void rememberFocus(QWidget *control);
     void restoreFocus();
 
 protected:
     CalculatorWindow(const Design &design, QWidget *parent);
+
+    bool focusNextPrevChild(bool next) override;
 
     // Unrounded cubic yards from the row values and unit texts, in row order.
     virtual double volumeYards(const QList<double> &values, const QStringList &units) const = 0;
@@ -77,6 +80,7 @@ private:
     void buildRows(const QList<Row> &rows);
     void buildButtons();
     void buildReadouts();
+    QList<QWidget *> focusOrder() const;
     void setFocusOrder();
     bool checkEntries();
     void showEstimate(const mixora::Estimate &estimate);

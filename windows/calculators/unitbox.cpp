@@ -1,8 +1,10 @@
 #include "windows/calculators/unitbox.h"
 
 #include "core/units.h"
+#include "platform/announcer.h"
 #include "platform/messagebox.h"
 
+#include <QAbstractItemView>
 #include <QAccessibleWidget>
 #include <QLabel>
 #include <QLineEdit>
@@ -12,7 +14,9 @@
 namespace {
 
 // Qt 6.4 names an editable combo box after its text on Linux; this one keeps
-// its own name, offers the unit as its value and is labelled by the row.
+// its own name ("Width unit") and offers the unit as its value. Its children
+// are the list and the text, as in Qt's own: a screen reader ignores a list
+// whose parent does not count it among its children.
 class UnitBoxAccessible : public QAccessibleWidget
 {
 public:
@@ -28,13 +32,24 @@ public:
         return QAccessibleWidget::text(t);
     }
 
-    QList<std::pair<QAccessibleInterface *, QAccessible::Relation>>
-    relations(QAccessible::Relation match) const override
+    int childCount() const override { return 2; }
+
+    QAccessibleInterface *child(int index) const override
     {
-        auto related = QAccessibleWidget::relations(match);
-        if ((match & QAccessible::Label) && unitBox()->dimensionLabel())
-            related.append({QAccessible::queryAccessibleInterface(unitBox()->dimensionLabel()), QAccessible::Label});
-        return related;
+        if (index == 0)
+            return QAccessible::queryAccessibleInterface(unitBox()->view());
+        if (index == 1)
+            return QAccessible::queryAccessibleInterface(unitBox()->lineEdit());
+        return nullptr;
+    }
+
+    int indexOfChild(const QAccessibleInterface *child) const override
+    {
+        if (child->object() == unitBox()->view())
+            return 0;
+        if (child->object() == unitBox()->lineEdit())
+            return 1;
+        return -1;
     }
 
     QStringList actionNames() const override
@@ -65,9 +80,8 @@ QAccessibleInterface *accessibleUnitBox(const QString &, QObject *object)
 
 } // namespace
 
-UnitBox::UnitBox(const QString &startUnit, QLabel *dimensionLabel, QWidget *parent)
+UnitBox::UnitBox(const QString &startUnit, const QLabel *dimensionLabel, QWidget *parent)
     : QComboBox(parent)
-    , m_dimensionLabel(dimensionLabel)
 {
     static const bool factoryInstalled = (QAccessible::installFactory(accessibleUnitBox), true);
     Q_UNUSED(factoryInstalled);
@@ -86,4 +100,17 @@ UnitBox::UnitBox(const QString &startUnit, QLabel *dimensionLabel, QWidget *pare
     dimension.remove(u':');
     setAccessibleName(tr("%1 unit").arg(dimension));
     lineEdit()->setAccessibleName(accessibleName());
+    connect(this, &QComboBox::currentIndexChanged, this, &UnitBox::announceUnit);
+}
+
+// A unit picked with Up or Down while the list is closed. Qt 6.8 reports it
+// as the box's change of selection, which Orca 48 leaves to the box's text
+// to tell and the text's changes, not being the focus, go unspoken; Qt 6.4
+// and Orca 43 say it already.
+void UnitBox::announceUnit()
+{
+#if QT_VERSION >= QT_VERSION_CHECK(6, 8, 0)
+    if (hasFocus() && !view()->isVisible())
+        platform::announce(this, currentText());
+#endif
 }

@@ -4,6 +4,7 @@
 
 class CalculatorWindow;
 class QMdiArea;
+class QMdiSubWindow;
 
 // The frame in which all estimating happens: three menu commands over an
 // MDI area in which exactly one calculator is in view at a time.
@@ -30,14 +31,26 @@ public:
 
     QMdiArea *mdiArea() const { return m_mdiArea; }
 
+protected:
+    void changeEvent(QEvent *event) override;
+    bool eventFilter(QObject *watched, QEvent *event) override;
+    void showEvent(QShowEvent *event) override;
+
 private:
     void buildMenu();
     void switchTo(CalculatorWindow *shown, CalculatorWindow *firstHidden, CalculatorWindow *secondHidden);
     void fitClientArea();
+    void fitInArea(QMdiSubWindow *subWindow);
+    void keepFocusOfHidden(QWidget *old);
     void scrollIntoView(QWidget *control);
     void endSwitch();
     void showTitle();
 
     QMdiArea *m_mdiArea = nullptr;
+    // Holds the hidden calculators: a window of its own that is never shown,
+    // so they are no part of the main window a screen reader walks through,
+    // and are still destroyed with it.
+    QWidget *m_shelf = nullptr;
     bool m_switching = false;
+    bool m_popupTookFocus = false;
 };

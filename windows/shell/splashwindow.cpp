@@ -8,8 +8,11 @@
 #include "windows/shell/forms.h"
 #include "windows/shell/mainwindow.h"
 
+#include <QGuiApplication>
 #include <QLabel>
 #include <QPushButton>
+#include <QScreen>
+#include <QScrollArea>
 
 namespace twips = platform::twips;
 
@@ -53,6 +56,7 @@ SplashWindow::SplashWindow(QWidget *parent)
     platform::keepOffTaskbar(this);
     setAttribute(Qt::WA_QuitOnClose);
     setAttribute(Qt::WA_DeleteOnClose);
+    setFont(platform::dialogFont());
     // The fixed dialog border, drawn around the client area.
     setFrameStyle(QFrame::Panel | QFrame::Raised);
     setLineWidth(2);
@@ -76,7 +80,33 @@ SplashWindow::SplashWindow(QWidget *parent)
     connect(m_continue, &QPushButton::clicked, this, &SplashWindow::Command1_Click);
     m_continue->setFocus();
 
+    fitOnScreen(frame);
     platform::centerOnScreen(this);
+}
+
+// On a screen smaller than the window, the window takes the screen's size
+// and its contents scroll, with Continue in view.
+void SplashWindow::fitOnScreen(QWidget *frame)
+{
+    const QScreen *screen = this->screen() ? this->screen() : QGuiApplication::primaryScreen();
+    const QSize room = screen ? screen->availableGeometry().size() : size();
+    if (room.width() >= width() && room.height() >= height())
+        return;
+    const int border = frameWidth();
+    auto *content = new QWidget;
+    content->resize(size().shrunkBy(QMargins(border, border, border, border)));
+    frame->setParent(content);
+    frame->move(frame->pos() - QPoint(border, border));
+    frame->show();
+    setFixedSize(size().boundedTo(room));
+    auto *scroll = new QScrollArea(this);
+    scroll->setFrameShape(QFrame::NoFrame);
+    scroll->setGeometry(contentsRect());
+    // Continue keeps the keyboard; the arrows of the bars are for the mouse.
+    scroll->setFocusPolicy(Qt::NoFocus);
+    scroll->setWidget(content);
+    scroll->ensureWidgetVisible(m_continue);
+    m_continue->setFocus();
 }
 
 void SplashWindow::buildLabels(QWidget *frame)
@@ -105,6 +135,15 @@ void SplashWindow::buildLogo(QWidget *frame)
         platform::programImage(32).scaled(logo->size() * ratio, Qt::IgnoreAspectRatio, Qt::FastTransformation));
     stretched.setDevicePixelRatio(ratio);
     logo->setPixmap(stretched);
+}
+
+// A tool window is not activated when it appears, by window managers on X11
+// nor by Windows; the splash asks for the keyboard itself, so that Continue
+// has it and a screen reader finds the window.
+void SplashWindow::showEvent(QShowEvent *event)
+{
+    QFrame::showEvent(event);
+    activateWindow();
 }
 
 void SplashWindow::Command1_Click()

@@ -16,9 +16,13 @@ public:
     // Continue: shows the main window, then closes the splash.
     void Command1_Click();
 
+protected:
+    void showEvent(QShowEvent *event) override;
+
 private:
     void buildLabels(QWidget *frame);
     void buildLogo(QWidget *frame);
+    void fitOnScreen(QWidget *frame);
 
     QPushButton *m_continue = nullptr;
 };

@@ -1,4 +1,4 @@
-#include "platform/steadyiconstyle.h"
+#include "platform/appstyle.h"
 
 #include "platform/latericon.h"
 
@@ -17,9 +17,9 @@ bool isFixedIcon(QStyle::StandardPixmap icon)
 
 } // namespace
 
-SteadyIconStyle::SteadyIconStyle() = default;
+AppStyle::AppStyle() = default;
 
-QIcon SteadyIconStyle::standardIcon(StandardPixmap icon, const QStyleOption *option, const QWidget *widget) const
+QIcon AppStyle::standardIcon(StandardPixmap icon, const QStyleOption *option, const QWidget *widget) const
 {
     if (!isFixedIcon(icon))
         return QProxyStyle::standardIcon(icon, option, widget);
@@ -29,12 +29,20 @@ QIcon SteadyIconStyle::standardIcon(StandardPixmap icon, const QStyleOption *opt
         // window menu and an overflow button seldom shown. Some are read from
         // image files, which loads every image plugin on the way to the first
         // calculator on screen, so each is made when it is first drawn.
-        QPointer<const SteadyIconStyle> self(this);
+        QPointer<const AppStyle> self(this);
         cached = m_fixedIcons.insert(icon, QIcon(new LaterIconEngine([self, icon] {
             return self ? self->QProxyStyle::standardIcon(icon) : QIcon();
         })));
     }
     return *cached;
+}
+
+int AppStyle::styleHint(StyleHint hint, const QStyleOption *option, const QWidget *widget,
+                        QStyleHintReturn *returnData) const
+{
+    if (hint == SH_MenuBar_AltKeyNavigation)
+        return 0;
+    return QProxyStyle::styleHint(hint, option, widget, returnData);
 }
 
 } // namespace platform

@@ -1,0 +1,180 @@
+#include "platform/lineeditaccessible.h"
+
+#include <QLineEdit>
+#include <QStyle>
+#include <QStyleOptionFrame>
+
+namespace platform {
+
+LineEditAccessible::LineEditAccessible(QLineEdit *lineEdit)
+    : QAccessibleWidget(lineEdit, QAccessible::EditableText)
+{
+}
+
+QLineEdit *LineEditAccessible::lineEdit() const
+{
+    return static_cast<QLineEdit *>(widget());
+}
+
+void *LineEditAccessible::interface_cast(QAccessible::InterfaceType type)
+{
+    if (type == QAccessible::TextInterface)
+        return static_cast<QAccessibleTextInterface *>(this);
+    if (type == QAccessible::EditableTextInterface)
+        return static_cast<QAccessibleEditableTextInterface *>(this);
+    return QAccessibleWidget::interface_cast(type);
+}
+
+QString LineEditAccessible::text(QAccessible::Text t) const
+{
+    if (t == QAccessible::Value)
+        return lineEdit()->echoMode() == QLineEdit::Normal ? lineEdit()->text() : QString();
+    return QAccessibleWidget::text(t);
+}
+
+void LineEditAccessible::setText(QAccessible::Text t, const QString &text)
+{
+    if (t == QAccessible::Value)
+        lineEdit()->setText(text);
+    else
+        QAccessibleWidget::setText(t, text);
+}
+
+QAccessible::State LineEditAccessible::state() const
+{
+    QAccessible::State state = QAccessibleWidget::state();
+    state.editable = !lineEdit()->isReadOnly();
+    state.readOnly = lineEdit()->isReadOnly();
+    state.passwordEdit = lineEdit()->echoMode() != QLineEdit::Normal;
+    state.selectableText = true;
+    return state;
+}
+
+void LineEditAccessible::selection(int selectionIndex, int *startOffset, int *endOffset) const
+{
+    *startOffset = *endOffset = 0;
+    if (selectionIndex != 0 || !lineEdit()->hasSelectedText())
+        return;
+    *startOffset = lineEdit()->selectionStart();
+    *endOffset = lineEdit()->selectionEnd();
+}
+
+int LineEditAccessible::selectionCount() const
+{
+    return lineEdit()->hasSelectedText() ? 1 : 0;
+}
+
+void LineEditAccessible::addSelection(int startOffset, int endOffset)
+{
+    setSelection(0, startOffset, endOffset);
+}
+
+void LineEditAccessible::removeSelection(int selectionIndex)
+{
+    if (selectionIndex == 0)
+        lineEdit()->deselect();
+}
+
+void LineEditAccessible::setSelection(int selectionIndex, int startOffset, int endOffset)
+{
+    if (selectionIndex == 0)
+        lineEdit()->setSelection(startOffset, endOffset - startOffset);
+}
+
+int LineEditAccessible::cursorPosition() const
+{
+    return lineEdit()->cursorPosition();
+}
+
+void LineEditAccessible::setCursorPosition(int position)
+{
+    lineEdit()->setCursorPosition(position);
+}
+
+QString LineEditAccessible::text(int startOffset, int endOffset) const
+{
+    if (startOffset > endOffset)
+        return QString();
+    return text(QAccessible::Value).mid(startOffset, endOffset - startOffset);
+}
+
+int LineEditAccessible::characterCount() const
+{
+    return int(text(QAccessible::Value).size());
+}
+
+// Where the character's cell is on screen, from the box's text margins and
+// the advance of the text before it; a box scrolled sideways shifts it, which
+// this leaves out.
+QRect LineEditAccessible::characterRect(int offset) const
+{
+    const QString shown = text(QAccessible::Value);
+    if (offset < 0 || offset >= shown.size())
+        return QRect();
+    QStyleOptionFrame option;
+    option.initFrom(lineEdit());
+    const QRect contents = lineEdit()->style()->subElementRect(QStyle::SE_LineEditContents, &option, lineEdit())
+                               .marginsRemoved(lineEdit()->textMargins());
+    const QFontMetrics metrics = lineEdit()->fontMetrics();
+    const int left = metrics.horizontalAdvance(shown.left(offset));
+    const QRect cell(contents.left() + left, contents.top(), metrics.horizontalAdvance(shown.at(offset)),
+                     contents.height());
+    return QRect(lineEdit()->mapToGlobal(cell.topLeft()), cell.size());
+}
+
+int LineEditAccessible::offsetAtPoint(const QPoint &point) const
+{
+    return lineEdit()->cursorPositionAt(lineEdit()->mapFromGlobal(point));
+}
+
+void LineEditAccessible::scrollToSubstring(int, int endIndex)
+{
+    lineEdit()->setCursorPosition(endIndex);
+}
+
+// No attributes, in one run over the whole text.
+QString LineEditAccessible::attributes(int, int *startOffset, int *endOffset) const
+{
+    *startOffset = 0;
+    *endOffset = characterCount();
+    return QString();
+}
+
+void LineEditAccessible::deleteText(int startOffset, int endOffset)
+{
+    replaceText(startOffset, endOffset, QString());
+}
+
+void LineEditAccessible::insertText(int offset, const QString &text)
+{
+    replaceText(offset, offset, text);
+}
+
+void LineEditAccessible::replaceText(int startOffset, int endOffset, const QString &text)
+{
+    QString changed = lineEdit()->text();
+    changed.replace(startOffset, endOffset - startOffset, text);
+    lineEdit()->setText(changed);
+}
+
+#if QT_VERSION < QT_VERSION_CHECK(6, 8, 0)
+namespace {
+
+QAccessibleInterface *accessibleLineEdit(const QString &className, QObject *object)
+{
+    if (className == QLatin1String("QLineEdit"))
+        return new LineEditAccessible(static_cast<QLineEdit *>(object));
+    return nullptr;
+}
+
+} // namespace
+#endif
+
+void installLineEditAccessible()
+{
+#if QT_VERSION < QT_VERSION_CHECK(6, 8, 0)
+    QAccessible::installFactory(accessibleLineEdit);
+#endif
+}
+
+} // namespace platform

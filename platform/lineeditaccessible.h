@@ -1,0 +1,54 @@
+#pragma once
+
+#include <QAccessibleWidget>
+
+class QLineEdit;
+
+namespace platform {
+
+// A line edit as a screen reader reads it, in place of Qt 6.4's own: that
+// one reports the text's attributes as runs of no length, and Orca then
+// speaks a focused box's text twice, the second time without its last
+// character ("369 ... 36 selected"). Qt 6.8 reports one run over the whole
+// text, as this does. Install with installLineEditAccessible().
+class LineEditAccessible : public QAccessibleWidget,
+                           public QAccessibleTextInterface,
+                           public QAccessibleEditableTextInterface
+{
+public:
+    explicit LineEditAccessible(QLineEdit *lineEdit);
+
+    void *interface_cast(QAccessible::InterfaceType type) override;
+    QString text(QAccessible::Text t) const override;
+    void setText(QAccessible::Text t, const QString &text) override;
+    QAccessible::State state() const override;
+
+    // QAccessibleTextInterface
+    void selection(int selectionIndex, int *startOffset, int *endOffset) const override;
+    int selectionCount() const override;
+    void addSelection(int startOffset, int endOffset) override;
+    void removeSelection(int selectionIndex) override;
+    void setSelection(int selectionIndex, int startOffset, int endOffset) override;
+    int cursorPosition() const override;
+    void setCursorPosition(int position) override;
+    QString text(int startOffset, int endOffset) const override;
+    int characterCount() const override;
+    QRect characterRect(int offset) const override;
+    int offsetAtPoint(const QPoint &point) const override;
+    void scrollToSubstring(int startIndex, int endIndex) override;
+    QString attributes(int offset, int *startOffset, int *endOffset) const override;
+
+    // QAccessibleEditableTextInterface
+    void deleteText(int startOffset, int endOffset) override;
+    void insertText(int offset, const QString &text) override;
+    void replaceText(int startOffset, int endOffset, const QString &text) override;
+
+private:
+    QLineEdit *lineEdit() const;
+};
+
+// Makes every line edit use LineEditAccessible where Qt's own is at fault
+// (before Qt 6.8); elsewhere it does nothing.
+void installLineEditAccessible();
+
+} // namespace platform

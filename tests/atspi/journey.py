@@ -1,0 +1,256 @@
+#!/usr/bin/python3
+"""A keyboard user's way through Mixora on a real desktop.
+
+Real key events (XTEST, through xdotool) under a window manager: start,
+Space on the splash, type, Calculate, the figures read through the
+accessibility bus, Tab round a calculator, switch, where am I, Restore (a
+mouse click: it has no key), a prompt, close. With --orca, GNOME Orca
+listens, and what it says (its debug log's speech lines) is checked at each
+step. Usage: journey.py PROGRAM [--orca]
+"""
+import os
+import re
+import subprocess
+import sys
+import time
+
+import pyatspi
+
+from atspi_test import (ESTIMATES, READOUTS, application, check, descendants, failures, find,
+                        start_accessibility_bus, text_of, wait_for)
+
+SLAB_FIGURES = ESTIMATES["C"][0][3]
+FOOTING_FIGURES = ESTIMATES["C"][1][3]
+
+
+def key(*keys):
+    subprocess.run(["xdotool", "key", "--delay", "100", *keys], check=True)
+    time.sleep(0.3)
+
+
+def type_text(text):
+    subprocess.run(["xdotool", "type", "--delay", "80", text], check=True)
+    time.sleep(0.3)
+
+
+def active_title():
+    result = subprocess.run(["xdotool", "getactivewindow", "getwindowname"], capture_output=True, text=True)
+    return result.stdout.strip() if result.returncode == 0 else None
+
+
+def focused(app):
+    """The focused control: the deepest focused node in view (a window
+    counts too, and Qt 6.8 calls the current items of closed lists focused)."""
+    found = None
+    for node in descendants(app):
+        state = node.getState()
+        if (state.contains(pyatspi.STATE_FOCUSED) and state.contains(pyatspi.STATE_SHOWING)
+                and node.getRole() != pyatspi.ROLE_LIST_ITEM):
+            found = node
+    return found
+
+
+def wait_for_focus(app, name, what):
+    return wait_for(lambda: (lambda node: node if node is not None and node.name == name else None)(focused(app)),
+                    what + f" (focus on {name!r})")
+
+
+class Orca:
+    """The screen reader, and what it said. Orca lags behind the keys (by
+    seconds on a busy machine), so what it must say is noted step by step
+    and checked, in order, once it has finished speaking."""
+
+    # Orca 43 writes 'text'{...} or 'text'[{...}], Orca 48 'text' {...}.
+    SPOKEN = re.compile(r"SPEECH OUTPUT: '(.*)'(?:\s*[\[{].*)?$")
+    FIGURE = re.compile(r"^(\d[\d.,]*\d|\d) selected\.?$")
+
+    def __init__(self, work):
+        self.log = os.path.join(work, "orca.log")
+        self.process = subprocess.Popen(["orca", "--replace", "--debug-file=" + self.log],
+                                        stdout=subprocess.DEVNULL, stderr=subprocess.DEVNULL)
+        wait_for(lambda: "Screen reader on" in " ".join(self.lines()), "Orca to start", timeout=30)
+        self.expected = []
+
+    def lines(self):
+        try:
+            with open(self.log, encoding="utf-8", errors="replace") as log:
+                return [m.group(1) for m in map(self.SPOKEN.search, log) if m]
+        except FileNotFoundError:
+            return []
+
+    def quiet(self, timeout=60):
+        """Waits until Orca has said nothing for a while."""
+        count, since, deadline = len(self.lines()), time.monotonic(), time.monotonic() + timeout
+        while time.monotonic() - since < 2 and time.monotonic() < deadline:
+            time.sleep(0.2)
+            if len(self.lines()) != count:
+                count, since = len(self.lines()), time.monotonic()
+
+    def hears(self, phrase, step):
+        self.expected.append((phrase, step))
+
+    def verify(self, shown):
+        """What was to be heard, heard in order; every figure heard alone
+        is one the screen showed, none cut short."""
+        self.quiet()
+        transcript = self.lines()
+        at = 0
+        for phrase, step in self.expected:
+            found = next((i for i in range(at, len(transcript)) if phrase in transcript[i]), None)
+            check(found is not None, f"{step}: Orca did not say {phrase!r} (after line {at})")
+            at = found + 1 if found is not None else at
+        for line in transcript:
+            figure = self.FIGURE.match(line)
+            check(not figure or figure.group(1) in shown, f"Orca said {line!r}: no such figure is shown")
+        if failures:
+            print("Orca said:", transcript)
+
+    def stop(self):
+        self.process.terminate()
+        self.process.wait(timeout=10)
+        if os.environ.get("MIXORA_ORCA_LOG"):
+            os.replace(self.log, os.environ["MIXORA_ORCA_LOG"])
+
+
+class Silent:
+    """Stands in for Orca when none listens."""
+
+    def quiet(self, timeout=0):
+        pass
+
+    def hears(self, phrase, step):
+        pass
+
+    def verify(self, shown):
+        pass
+
+    def stop(self):
+        pass
+
+
+def readouts(app, caption):
+    window = wait_for(lambda: find(app, pyatspi.ROLE_FRAME, caption), caption)
+    boxes = [find(window, pyatspi.ROLE_TEXT, name) for name in READOUTS]
+    return [text_of(box) if box else None for box in boxes]
+
+
+def estimate(app, orca, caption, rows, figures, first):
+    """Types the dimensions, then the units, Tabs on to Calculate, presses it,
+    reads the figures."""
+    for i, (text, _) in enumerate(rows):
+        if i:
+            key("Tab")
+        type_text(text)
+    for _, unit in rows:
+        key("Tab", "ctrl+a")
+        type_text(unit)
+    key("Tab", "Tab")  # past Clear
+    wait_for_focus(app, "Calculate", caption + ": Tab to Calculate")
+    orca.quiet()
+    key("space")
+    wait_for(lambda: readouts(app, caption) == figures, f"{caption}: figures {figures}")
+    check(focused(app).name == "Calculate", f"{caption}: the focus left Calculate")
+    orca.hears(f"{READOUTS[0]} {figures[0]}", caption + ": Calculate")
+    orca.quiet()
+    key("Tab")
+    wait_for_focus(app, first, caption + ": Tab to the first read-out")
+    orca.hears(figures[0], caption + ": first read-out")
+
+
+def restore(app, orca):
+    """Clicks the child window's Restore button, the middle of the three at the menu bar's end."""
+    bar = find(app, pyatspi.ROLE_MENU_BAR)
+    box = bar.queryComponent().getExtents(pyatspi.DESKTOP_COORDS)
+    subprocess.run(["xdotool", "mousemove", str(box.x + box.width - 30), str(box.y + box.height // 2),
+                    "click", "1"], check=True)
+    wait_for(lambda: active_title() == "Mixora", "the restored calculator")
+
+
+def journey(app, orca):
+    wait_for(lambda: find(app, pyatspi.ROLE_PUSH_BUTTON, "Continue"), "the splash")
+    wait_for_focus(app, "Continue", "the splash")
+    orca.hears("Continue", "splash")
+    orca.quiet()
+    key("space")
+    wait_for(lambda: active_title() == "Mixora - [Slab Calculator]", "the main window")
+    wait_for_focus(app, "Thickness:", "the slab calculator")
+    orca.hears("Thickness", "main window")
+
+    estimate(app, orca, "Slab Calculator", [("4", "Inches"), ("10", "Feet"), ("10", "Feet")], SLAB_FIGURES,
+             "Cubic Yards")
+    key(*["Tab"] * (len(READOUTS) - 1))
+    wait_for_focus(app, READOUTS[-1], "the last read-out")
+    orca.quiet()
+    key("Tab")
+    wait_for_focus(app, "Thickness:", "Tab past the last read-out")
+    orca.hears("Thickness", "Tab past the last read-out")
+
+    orca.quiet()
+    key("Tab", "Tab", "Tab")
+    wait_for_focus(app, "Thickness unit", "the first unit box")
+    orca.hears("Thickness unit", "unit box")
+    orca.quiet()
+    key("Down")
+    orca.hears("Feet", "unit box, Down")
+    key("Up")
+
+    orca.quiet()
+    key("alt+f")
+    wait_for(lambda: active_title() == "Mixora - [Footing Calculator]", "the footing calculator")
+    orca.hears("Footing Calculator", "switch")
+    estimate(app, orca, "Footing Calculator", [("1.5", "Feet")] * 3, FOOTING_FIGURES, "Cubic Yards")
+    key("alt+c", "alt+s")
+    wait_for(lambda: active_title() == "Mixora - [Slab Calculator]", "the slab calculator again")
+    check(readouts(app, "Slab Calculator") == SLAB_FIGURES, "the slab calculator lost its figures")
+    orca.quiet()
+    key("KP_Enter")  # Orca's "where am I"
+    orca.hears("Thickness unit", "where am I after switches")
+
+    key("shift+Tab", "shift+Tab")
+    width = wait_for_focus(app, "Width:", "back to Width")
+    restore(app, orca)
+    check(focused(app) is not None and focused(app).name == "Width:", "Restore moved the focus")
+    check(width.queryText().getNSelections() == 0, "Restore selected the box's text")
+
+    orca.quiet()
+    key("ctrl+a")
+    type_text("x")
+    key(*["Tab"] * 6, "space")
+    alert = wait_for(lambda: find(app, pyatspi.ROLE_ALERT), "the prompt")
+    texts = [node.name for node in descendants(alert)] + [alert.name, alert.description]
+    check("Please enter a number value for the Width." in texts, f"the prompt said {texts}")
+    orca.hears("Please enter a number value for the Width.", "prompt")
+    key("Return")
+    wait_for(lambda: find(app, pyatspi.ROLE_ALERT) is None, "the prompt to close")
+    wait_for_focus(app, "Width:", "the emptied box")
+    check(text_of(width) == "", "the width box was not emptied")
+
+
+def main():
+    program = sys.argv[1]
+    work = os.environ.get("XDG_RUNTIME_DIR", "/tmp")
+    bus = start_accessibility_bus()
+    orca = Orca(work) if "--orca" in sys.argv else Silent()
+    env = dict(os.environ, QT_LINUX_ACCESSIBILITY_ALWAYS_ON="1", LANG="C.UTF-8", LC_ALL="C.UTF-8")
+    process = subprocess.Popen([program], env=env)
+    try:
+        app = wait_for(application, "Mixora on the accessibility bus")
+        journey(app, orca)
+        orca.verify(set(SLAB_FIGURES + FOOTING_FIGURES + ["4", "10", "1.5"]))
+        key("alt+F4")
+        check(process.wait(timeout=10) == 0, "the program did not end cleanly")
+    except (RuntimeError, subprocess.TimeoutExpired) as error:
+        failures.append(str(error))
+        print("FAIL:", error)
+    finally:
+        if process.poll() is None:
+            process.terminate()
+            process.wait(timeout=10)
+        orca.stop()
+        bus.terminate()
+    print(f"{0 if failures else 1} passed, {1 if failures else 0} failed")
+    return 1 if failures else 0
+
+
+if __name__ == "__main__":
+    sys.exit(main())
