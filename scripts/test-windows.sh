@@ -59,11 +59,10 @@ start_wine() {
     wineserver -w
 }
 
-# The core's and the calculators' test programs. The shell, keyboard, soak
-# and accessibility tests drive the program from its splash on and wait for
-# the splash to be the active window; on Windows a tool window, which the
-# splash is, is shown without being activated, so they stop at their first
-# step until the splash takes the focus itself.
+# The core's and the calculators' test programs, with the captions at 1.5x
+# and 2x. The shell, keyboard, soak and accessibility tests start from the
+# splash and wait for it to be the active window; under Wine it opens
+# without the keyboard focus still, and they stop there.
 windows_tests='^tst_(entry|units|estimate|rectangularcalculator|circularcalculator)(_captions_at_.*)?$'
 
 # The test programs find Qt's DLLs and the compiler's runtime through
