@@ -14,10 +14,16 @@
 namespace platform {
 namespace {
 
+// Windows has Arial, the face the layouts were drawn with; Linux has
+// Liberation Sans, drawn to Arial's widths.
+#ifdef Q_OS_WIN
+constexpr auto kSansFamily = "Arial";
+#else
 constexpr auto kSansFamily = "Liberation Sans";
+#endif
 // The layouts were drawn for an 8 pt bitmap face that runs narrower than
-// Liberation Sans; at 7.5 pt the widest caption, "Estimated Cost ($):", fits
-// its 89 pixels.
+// Arial; at 7.5 pt the widest caption, "Estimated Cost ($):", fits its 89
+// pixels.
 constexpr qreal kDialogPointSize = 7.5;
 
 } // namespace

@@ -14,10 +14,11 @@ QString applicationTitle();
 // The program icon, in every size it is drawn at.
 QIcon applicationIcon();
 
-// The face the windows' texts are set in, at a size and weight: Liberation
-// Sans, metric-compatible with the faces the layouts were drawn with ("MS Sans
-// Serif" and "Arial"). Asked for by its own name, which the font database
-// finds at once, where a substituted name is first looked for in vain.
+// The face the windows' texts are set in, at a size and weight: Arial on
+// Windows, one of the faces the layouts were drawn with ("MS Sans Serif" and
+// "Arial"), and Liberation Sans, metric-compatible with it, elsewhere. Asked
+// for by its own name, which the font database finds at once, where a
+// substituted name is first looked for in vain.
 QFont designFont(qreal pointSize, bool bold = false);
 
 // The font of the windows laid out in twips, the splash and the calculators.

@@ -4,12 +4,16 @@
 # qt6-base source (the version of the installed host tools) with MinGW-w64,
 # into a cache folder outside the clone, and reused after. The last line
 # printed is the installer's path.
-# Usage: build-windows.sh [--tests]   (--tests also builds the test programs)
+# Usage: build-windows.sh [--tests]
+#   --tests  also builds the test programs, which scripts/test-windows.sh
+#            then runs under Wine
 set -euo pipefail
 cd "$(dirname "$0")/.."
 source=$PWD
+build=$source/build-windows
 with_tests=OFF
 [ "${1:-}" = --tests ] && with_tests=ON
+jobs=$(nproc)
 
 scripts/install-deps.sh windows
 sudo=()
@@ -18,6 +22,8 @@ sudo=()
 cache=${MIXORA_CACHE:-${XDG_CACHE_HOME:-$HOME/.cache}/mixora}
 version=$(dpkg-query -W -f='${Version}' qt6-base-dev)
 qt=$cache/qt6-windows-$version
+# The toolchain file finds the Windows Qt through it, at every configure.
+export MIXORA_WINDOWS_QT=$qt
 toolchain=$source/cmake/mingw-w64-x86_64.cmake
 # The host's Qt tools, found through its CMake packages (in a multiarch folder).
 host_cmake=$(dirname "$(dirname "$(dpkg -L qt6-base-dev | grep '/Qt6HostInfoConfig.cmake$')")")
@@ -50,22 +56,59 @@ build_qt() {
     sed -i 's/^#if QT_CONFIG(dynamicgl)$/#if QT_CONFIG(dynamicgl) \&\& QT_CONFIG(opengl)/' \
         "$src/src/plugins/platforms/windows/qwindowswindow.cpp"
     # Only the modules Mixora uses, with Qt's own copies of the libraries
-    # that Windows lacks.
+    # that Windows lacks. No tablet (pen) input: Debian's source leaves out
+    # the Wintab header, whose licence forbids changes, and Mixora takes none.
     cmake -S "$src" -B "$work/build" -G Ninja -Wno-dev \
         -DCMAKE_TOOLCHAIN_FILE="$toolchain" -DQT_HOST_PATH=/usr -DQT_HOST_PATH_CMAKE_DIR="$host_cmake" -DQT_QMAKE_TARGET_MKSPEC=win32-g++ \
         -DCMAKE_BUILD_TYPE=Release -DBUILD_SHARED_LIBS=ON -DCMAKE_INSTALL_PREFIX="$qt" \
         -DQT_BUILD_EXAMPLES=OFF -DQT_BUILD_TESTS=OFF \
         -DFEATURE_opengl=OFF -DFEATURE_vulkan=OFF -DFEATURE_dbus=OFF -DFEATURE_sql=OFF \
         -DFEATURE_network=OFF -DFEATURE_printsupport=OFF -DFEATURE_concurrent=OFF -DFEATURE_xml=OFF \
-        -DFEATURE_icu=OFF -DFEATURE_zstd=OFF -DFEATURE_jpeg=OFF -DFEATURE_freetype=OFF \
+        -DFEATURE_tabletevent=OFF -DFEATURE_icu=OFF -DFEATURE_zstd=OFF -DFEATURE_jpeg=OFF -DFEATURE_freetype=OFF \
         -DFEATURE_system_zlib=OFF -DFEATURE_system_pcre2=OFF -DFEATURE_system_harfbuzz=OFF \
         -DFEATURE_system_libpng=OFF >"$work/configure.log" 2>&1 ||
         { tail -n 40 "$work/configure.log"; exit 1; }
-    cmake --build "$work/build" --parallel "$(nproc)" >"$work/build.log" 2>&1 ||
-        { grep -B 5 -A 20 'error' "$work/build.log" | head -n 60; exit 1; }
+    cmake --build "$work/build" --parallel "$jobs" >"$work/build.log" 2>&1 ||
+        { grep -A 20 '^FAILED:' "$work/build.log" | head -n 60; exit 1; }
     cmake --install "$work/build" >"$work/install.log" 2>&1
     touch "$qt/.complete"
     rm -rf "$work"
 }
 
+# Qt's licence texts and Debian's copyright file of the very source it was
+# built from (the installed host tools' version, which names the cache), to
+# ship with its DLLs.
+qt_licences() {
+    [ -e "$qt/licenses/copyright.txt" ] && return
+    mkdir -p "$qt/licenses"
+    cp /usr/share/common-licenses/LGPL-3 "$qt/licenses/LGPL-3.txt"
+    cp /usr/share/common-licenses/GPL-3 "$qt/licenses/GPL-3.txt"
+    cp /usr/share/doc/qt6-base-dev/copyright "$qt/licenses/copyright.txt"
+}
+
+# Release build of Mixora against the Windows Qt; with --tests, its test
+# programs too, which ctest then runs through Wine.
+build_mixora() {
+    echo "== building Mixora for Windows in $build"
+    local emulator=()
+    [ "$with_tests" = ON ] && emulator=(-DCMAKE_CROSSCOMPILING_EMULATOR="$source/scripts/wine-run.sh")
+    mkdir -p "$build"
+    cmake -S "$source" -B "$build" -G Ninja -Wno-dev \
+        -DCMAKE_TOOLCHAIN_FILE="$toolchain" -DCMAKE_PREFIX_PATH="$qt" \
+        -DQT_HOST_PATH=/usr -DQT_HOST_PATH_CMAKE_DIR="$host_cmake" \
+        -DCMAKE_BUILD_TYPE=Release -DBUILD_TESTING="$with_tests" "${emulator[@]}" >"$build/configure.log" 2>&1 ||
+        { tail -n 40 "$build/configure.log"; exit 1; }
+    cmake --build "$build" --parallel "$jobs"
+}
+
+# The installer, made by CPack with Debian's makensis; prints its path.
+pack() {
+    echo "== packing the installer"
+    (cd "$build" && cpack -G NSIS >cpack.log 2>&1) || { tail -n 40 "$build/cpack.log"; exit 1; }
+    sed -n 's/^CPack: - package: \(.*\) generated\.$/\1/p' "$build/cpack.log"
+}
+
 build_qt
+qt_licences
+build_mixora
+pack

@@ -16,7 +16,7 @@ case "${1:-run}" in
         packages+=(libxcb-damage0-dev libxcb-xtest0-dev xvfb)
         ;;
     windows)
-        packages+=(g++-mingw-w64-x86-64-posix ninja-build dpkg-dev nsis wine wine64 xvfb xauth xdotool openbox)
+        packages+=(g++-mingw-w64-x86-64-posix ninja-build dpkg-dev nsis wine wine64 xvfb xauth xdotool openbox xclip locales)
         ;;
     screenshots)
         packages+=(xvfb openbox xdotool imagemagick)
