@@ -77,9 +77,10 @@ QLabel *addLabel(QWidget *parent, const QString &name, const QString &text, cons
     return label;
 }
 
-QLineEdit *addTextBox(QWidget *parent, const QString &name, const QRect &pixels)
+template <typename Box = QLineEdit>
+Box *addTextBox(QWidget *parent, const QString &name, const QRect &pixels)
 {
-    auto *box = new QLineEdit(parent);
+    auto *box = new Box(parent);
     box->setObjectName(name);
     box->setGeometry(pixels);
     return box;
@@ -170,9 +171,7 @@ void CalculatorWindow::buildReadouts()
         label->setWordWrap(caption.twoLines);
     }
     for (const Readout &readout : kReadouts) {
-        auto *box = new ReadoutBox(this);
-        box->setObjectName(QString::fromLatin1(readout.name));
-        box->setGeometry(fromTwips(readout.box));
+        auto *box = addTextBox<ReadoutBox>(this, QString::fromLatin1(readout.name), fromTwips(readout.box));
         box->setAccessibleName(tr(readout.accessibleName));
         // Left by the window's direction, not the figure's: a negative figure
         // in some locales starts with a right-to-left mark.
