@@ -1,15 +1,15 @@
-#include "platform/appidentity.h"
-#include "platform/fontsetup.h"
+#include "app/appsetup.h"
+#include "app/fontwarmup.h"
 #include "windows/shell/forms.h"
 
 #include <QApplication>
 
 int main(int argc, char *argv[])
 {
-    platform::FontSetUp fonts;
+    FontWarmUp fonts;
     QApplication app(argc, argv);
     fonts.finish();
-    platform::setUpApplication(app);
+    setUpApplication(app);
     startMixora();
     const int status = app.exec();
     // The windows closed on the way out are deleted later; do it now.

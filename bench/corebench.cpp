@@ -4,7 +4,7 @@
 #include "core/entry.h"
 #include "core/estimate.h"
 #include "core/units.h"
-#include "platform/appidentity.h"
+#include "app/appsetup.h"
 #include "windows/calculators/circularcalculator.h"
 #include "windows/calculators/rectangularcalculator.h"
 
@@ -31,7 +31,7 @@ private slots:
 
 void CoreBench::initTestCase()
 {
-    platform::setUpApplication(*qApp);
+    setUpApplication(*qApp);
     QLocale::setDefault(QLocale::c());
 }
 

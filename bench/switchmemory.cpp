@@ -3,7 +3,7 @@
 // and the resident size after 100 switches and after each further thousand.
 // Run by hand: build/bench/mixora_switchmemory [SWITCHES] (default 10000),
 // on Xvfb (QT_QPA_PLATFORM=xcb) or offscreen.
-#include "platform/appidentity.h"
+#include "app/appsetup.h"
 #include "windows/shell/forms.h"
 #include "windows/shell/mainwindow.h"
 #include "windows/shell/splashwindow.h"
@@ -41,7 +41,7 @@ long heapInUseKb()
 int main(int argc, char *argv[])
 {
     QApplication app(argc, argv);
-    platform::setUpApplication(app);
+    setUpApplication(app);
     const int switches = argc > 1 ? QByteArray(argv[1]).toInt() : 10000;
 
     startMixora();

@@ -1,4 +1,4 @@
-#include "platform/appidentity.h"
+#include "app/appsetup.h"
 #include "platform/messagebox.h"
 #include "tests/support/calculatordriver.h"
 #include "tests/support/programwindows.h"
@@ -64,7 +64,7 @@ void pressByAction(QObject *object)
 
 void TestAccessibility::initTestCase()
 {
-    platform::setUpApplication(*qApp);
+    setUpApplication(*qApp);
 }
 
 void TestAccessibility::init()

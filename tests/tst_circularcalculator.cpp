@@ -1,4 +1,4 @@
-#include "platform/appidentity.h"
+#include "app/appsetup.h"
 #include "tests/support/calculatordriver.h"
 #include "tests/support/promptrecorder.h"
 #include "windows/calculators/circularcalculator.h"
@@ -19,7 +19,7 @@ class TestCircularCalculator : public QObject
     Q_OBJECT
 
 private slots:
-    void initTestCase() { platform::setUpApplication(*qApp); }
+    void initTestCase() { setUpApplication(*qApp); }
     void init();
     void cleanup();
 

@@ -1,4 +1,4 @@
-#include "platform/appidentity.h"
+#include "app/appsetup.h"
 #include "tests/support/calculatordriver.h"
 #include "tests/support/programwindows.h"
 #include "tests/support/promptrecorder.h"
@@ -21,7 +21,7 @@ class TestKeyboard : public QObject
     Q_OBJECT
 
 private slots:
-    void initTestCase() { platform::setUpApplication(*qApp); }
+    void initTestCase() { setUpApplication(*qApp); }
     void init();
     void cleanup();
 

@@ -1,4 +1,4 @@
-#include "platform/appidentity.h"
+#include "app/appsetup.h"
 #include "tests/support/calculatordriver.h"
 #include "tests/support/promptrecorder.h"
 #include "windows/calculators/readoutbox.h"
@@ -72,7 +72,7 @@ const QStringList kNoResults(7, QString());
 
 void TestRectangularCalculator::initTestCase()
 {
-    platform::setUpApplication(*qApp);
+    setUpApplication(*qApp);
 }
 
 void TestRectangularCalculator::init()

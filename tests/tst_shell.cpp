@@ -1,5 +1,5 @@
-#include "platform/appidentity.h"
-#include "platform/images.h"
+#include "app/appsetup.h"
+#include "windows/design.h"
 #include "tests/support/calculatordriver.h"
 #include "tests/support/programwindows.h"
 #include "tests/support/promptrecorder.h"
@@ -32,7 +32,7 @@ class TestShell : public QObject
     Q_OBJECT
 
 private slots:
-    void initTestCase() { platform::setUpApplication(*qApp); }
+    void initTestCase() { setUpApplication(*qApp); }
     void init();
     void cleanup();
 
@@ -584,7 +584,7 @@ void TestShell::icons()
     QVERIFY(reader.jumpToImage(index));
     const QImage drawn = reader.read().convertToFormat(QImage::Format_ARGB32);
     QCOMPARE(drawn.size(), QSize(size, size));
-    const QImage shown = platform::programImage(size).convertToFormat(QImage::Format_ARGB32);
+    const QImage shown = programImage(size).convertToFormat(QImage::Format_ARGB32);
     QCOMPARE(shown.size(), drawn.size());
     QSet<QRgb> used;
     int transparent = 0;

@@ -1,4 +1,4 @@
-#include "platform/appidentity.h"
+#include "app/appsetup.h"
 #include "tests/soakmodel.h"
 #include "tests/support/calculatordriver.h"
 #include "tests/support/programwindows.h"
@@ -64,7 +64,7 @@ void dropPlatformNotices(QtMsgType type, const QMessageLogContext &context, cons
 
 void TestSoak::initTestCase()
 {
-    platform::setUpApplication(*qApp);
+    setUpApplication(*qApp);
     g_defaultHandler = qInstallMessageHandler(dropPlatformNotices);
 }
 

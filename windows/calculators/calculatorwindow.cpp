@@ -2,17 +2,18 @@
 
 #include "core/entry.h"
 #include "core/estimate.h"
-#include "platform/announcer.h"
-#include "platform/appidentity.h"
+#include "platform/accessibility/accessibility.h"
 #include "platform/messagebox.h"
 #include "platform/twips.h"
 #include "windows/calculators/readoutbox.h"
 #include "windows/calculators/unitbox.h"
+#include "windows/design.h"
 
 #include <QComboBox>
 #include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
+#include <QPointer>
 #include <QStyle>
 
 #include <limits>
@@ -103,7 +104,7 @@ CalculatorWindow::CalculatorWindow(const Design &design, QWidget *parent)
     : QWidget(parent)
 {
     setWindowTitle(design.caption);
-    setFont(platform::dialogFont());
+    setFont(dialogFont());
     m_designedSize = twips::size(design.client.width(), design.client.height());
     resize(m_designedSize);
 
@@ -127,7 +128,7 @@ void CalculatorWindow::buildHeading(const Design &design)
 {
     auto *heading = addLabel(this, QStringLiteral("Label11"), design.heading,
                              twips::rect(design.headingLeft, 120, design.headingWidth, 375));
-    QFont font = platform::designFont(12, true);
+    QFont font = designFont(12, true);
     font.setUnderline(true);
     heading->setFont(font);
 }
@@ -251,20 +252,6 @@ void CalculatorWindow::Command2_Click()
     showEstimate(estimate);
 }
 
-void CalculatorWindow::rememberFocus(QWidget *control)
-{
-    if (control && isAncestorOf(control))
-        m_rememberedFocus = control;
-}
-
-// Given back once: a later return must not bring back an older control.
-void CalculatorWindow::restoreFocus()
-{
-    QPointer<QWidget> control = std::exchange(m_rememberedFocus, nullptr);
-    if (control)
-        control->setFocus();
-}
-
 // Prompts for the first unusable dimension, then empties and focuses its box.
 bool CalculatorWindow::checkEntries()
 {
@@ -308,5 +295,5 @@ void CalculatorWindow::showEstimate(const mixora::Estimate &e)
     QStringList spoken;
     for (const QLineEdit *box : std::as_const(m_readouts))
         spoken.append(tr("%1 %2").arg(box->accessibleName(), box->text()));
-    platform::announce(m_calculate, spoken.join(QStringLiteral(", ")));
+    platform::accessibility::announce(m_calculate, spoken.join(QStringLiteral(", ")));
 }

@@ -1,7 +1,6 @@
 #pragma once
 
 #include <QList>
-#include <QPointer>
 #include <QSize>
 #include <QString>
 #include <QStringList>
@@ -53,13 +52,6 @@ public:
     // Calculate: checks the dimensions in order, then fills the read-outs.
     void Command2_Click();
 
-    // Activating another child window, or hiding this one's for a moment as
-    // restoring it does, moves its focus on to its next control; the main
-    // window notes the user's control before that and gives it back once
-    // this calculator is in view again.
-    void rememberFocus(QWidget *control);
-    void restoreFocus();
-
 protected:
     CalculatorWindow(const Design &design, QWidget *parent);
 
@@ -90,6 +82,5 @@ private:
     QPushButton *m_clear = nullptr;
     QPushButton *m_calculate = nullptr;
     QList<QLineEdit *> m_readouts; // in focus order
-    QPointer<QWidget> m_rememberedFocus;
     QSize m_designedSize;
 };

@@ -13,7 +13,4 @@ class UnitBox : public QComboBox
 
 public:
     UnitBox(const QString &startUnit, const QLabel *dimensionLabel, QWidget *parent);
-
-private:
-    void announceUnit();
 };

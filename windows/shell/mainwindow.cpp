@@ -5,26 +5,19 @@
 #include "platform/messagebox.h"
 #include "platform/twips.h"
 #include "windows/calculators/calculatorwindow.h"
+#include "windows/shell/calculatorsubwindow.h"
 #include "windows/shell/forms.h"
 
-#include <QAccessible>
-#include <QApplication>
 #include <QMdiArea>
-#include <QMdiSubWindow>
 #include <QMenuBar>
-#include <QScrollBar>
-#include <QTimer>
-#include <QWindow>
-
-#include <utility>
 
 namespace twips = platform::twips;
 
 namespace {
 
-QMdiSubWindow *subWindowOf(CalculatorWindow *calculator)
+CalculatorSubWindow *subWindowOf(CalculatorWindow *calculator)
 {
-    return qobject_cast<QMdiSubWindow *>(calculator->parentWidget());
+    return qobject_cast<CalculatorSubWindow *>(calculator->parentWidget());
 }
 
 } // namespace
@@ -40,11 +33,6 @@ MainWindow::MainWindow(QWidget *parent)
     // On a screen too small for a calculator, it scrolls into reach.
     m_mdiArea->setHorizontalScrollBarPolicy(Qt::ScrollBarAsNeeded);
     m_mdiArea->setVerticalScrollBarPolicy(Qt::ScrollBarAsNeeded);
-    // ... and the keyboard's focus scrolls along with it.
-    connect(qApp, &QApplication::focusChanged, this, [this](QWidget *old, QWidget *now) {
-        keepFocusOfHidden(old);
-        scrollIntoView(now);
-    });
     setCentralWidget(m_mdiArea);
     m_shelf = new QWidget(this, Qt::Window);
     m_shelf->setObjectName(QStringLiteral("shelf"));
@@ -52,10 +40,9 @@ MainWindow::MainWindow(QWidget *parent)
 }
 
 // The children go before QObject's own teardown would cut these connections,
-// and their last focus and state changes must not reach a half-gone window.
+// and their last state changes must not reach a half-gone window.
 MainWindow::~MainWindow()
 {
-    QObject::disconnect(qApp, nullptr, this, nullptr);
     for (QMdiSubWindow *subWindow : findChildren<QMdiSubWindow *>())
         subWindow->disconnect(this);
 }
@@ -70,82 +57,6 @@ void MainWindow::fitClientArea()
     menuBar()->setMinimumHeight(barHeight);
     resize(twips::size(4665, 5970) + QSize(0, barHeight));
     platform::centerOnScreen(this);
-}
-
-// Restored, a calculator keeps its designed size where the area holds it,
-// and shrinks to the area where it does not, so nothing hides under scroll
-// bars; the calculator scrolls only on a screen too small for its controls.
-void MainWindow::fitInArea(QMdiSubWindow *subWindow)
-{
-    const QSize fitting = subWindow->sizeHint().boundedTo(m_mdiArea->maximumViewportSize());
-    subWindow->setGeometry(QRect(QPoint(0, 0), fitting.expandedTo(subWindow->minimumSizeHint())));
-}
-
-// Restoring or maximising a child hides it for a moment, and Qt then moves
-// its focus on to the next control (and selects that one's text); the
-// control the user was in is noted and given back once the change is over.
-void MainWindow::keepFocusOfHidden(QWidget *old)
-{
-    for (QMdiSubWindow *subWindow : m_mdiArea->subWindowList()) {
-        if (!subWindow->isVisible() && old && subWindow->isAncestorOf(old))
-            static_cast<CalculatorWindow *>(subWindow->widget())->rememberFocus(old);
-    }
-}
-
-// Qt (6.4) reports the window as activated again whenever its native window
-// loses the keyboard to a drop-down list and gets it back, and a screen
-// reader then announces the main window instead of the list or the box. The
-// window stays the active one throughout, so those two reports are dropped.
-bool MainWindow::eventFilter(QObject *watched, QEvent *event)
-{
-    if (watched != windowHandle())
-        return QMainWindow::eventFilter(watched, event);
-    if (event->type() == QEvent::FocusOut && QApplication::activePopupWidget()) {
-        m_popupTookFocus = true;
-        return true;
-    }
-    if (event->type() == QEvent::FocusIn && std::exchange(m_popupTookFocus, false)
-        && static_cast<QFocusEvent *>(event)->reason() != Qt::TabFocusReason
-        && static_cast<QFocusEvent *>(event)->reason() != Qt::BacktabFocusReason)
-        return true;
-    return QMainWindow::eventFilter(watched, event);
-}
-
-void MainWindow::showEvent(QShowEvent *event)
-{
-    QMainWindow::showEvent(event);
-    windowHandle()->installEventFilter(this);
-}
-
-// The box with the focus is reported before the window's activation, which
-// a screen reader then announces last; reported again, the box is heard too.
-void MainWindow::changeEvent(QEvent *event)
-{
-    QMainWindow::changeEvent(event);
-    if (event->type() == QEvent::ActivationChange && isActiveWindow()) {
-        QTimer::singleShot(0, this, [this] {
-            if (QWidget *focus = focusWidget(); focus && isActiveWindow()) {
-                QAccessibleEvent focusEvent(focus, QAccessible::Focus);
-                QAccessible::updateAccessibility(&focusEvent);
-            }
-        });
-    }
-}
-
-void MainWindow::scrollIntoView(QWidget *control)
-{
-    QWidget *viewport = m_mdiArea->viewport();
-    if (!control || !viewport->isAncestorOf(control))
-        return;
-    const QRect box(control->mapTo(viewport, QPoint(0, 0)), control->size());
-    auto scroll = [](QScrollBar *bar, int start, int end, int length) {
-        if (end > length)
-            bar->setValue(bar->value() + qMin(end - length, start));
-        else if (start < 0)
-            bar->setValue(bar->value() + start);
-    };
-    scroll(m_mdiArea->horizontalScrollBar(), box.left(), box.right() + 1, viewport->width());
-    scroll(m_mdiArea->verticalScrollBar(), box.top(), box.bottom() + 1, viewport->height());
 }
 
 void MainWindow::buildMenu()
@@ -206,28 +117,17 @@ void MainWindow::switchTo(CalculatorWindow *shown, CalculatorWindow *firstHidden
 
 CalculatorWindow *MainWindow::adopt(CalculatorWindow *calculator)
 {
-    auto *subWindow = new QMdiSubWindow(m_shelf);
-    subWindow->setObjectName(calculator->objectName());
-    // Its title bar belongs to the layout measured in twips.
-    subWindow->setFont(platform::dialogFont());
-    subWindow->setWidget(calculator);
-    // Restored from maximised, a calculator takes its designed size.
-    subWindow->resize(subWindow->sizeHint());
-    subWindow->setAttribute(Qt::WA_DeleteOnClose);
+    auto *subWindow = new CalculatorSubWindow(calculator, m_shelf);
     // A restored or maximised child changes the title, unless in a switch.
-    connect(subWindow, &QMdiSubWindow::windowStateChanged, this,
-            [this, subWindow](Qt::WindowStates, Qt::WindowStates now) {
-                if (!(now & (Qt::WindowMaximized | Qt::WindowMinimized)))
-                    fitInArea(subWindow);
-                static_cast<CalculatorWindow *>(subWindow->widget())->restoreFocus();
-                if (!m_switching)
-                    showTitle();
-            });
+    connect(subWindow, &QMdiSubWindow::windowStateChanged, this, [this] {
+        if (!m_switching)
+            showTitle();
+    });
     subWindow->hide();
     return calculator;
 }
 
-// Left to itself, QMdiArea (Qt 6.4) merges a maximised child's caption into the main
+// Left to itself, QMdiArea merges a maximised child's caption into the main
 // window's title and takes it out again as children are shown and hidden:
 // several titles in one switch, each of which the desktop is told of. So the
 // child being shown has no caption until the switch is over; then the main
@@ -252,26 +152,21 @@ void MainWindow::showTitle()
 void MainWindow::showCalculator(CalculatorWindow *calculator)
 {
     QMdiSubWindow *subWindow = subWindowOf(calculator);
-    for (QMdiSubWindow *inView : m_mdiArea->subWindowList()) {
-        if (inView->isVisible())
-            static_cast<CalculatorWindow *>(inView->widget())->rememberFocus(inView->widget()->focusWidget());
-    }
     if (!m_mdiArea->subWindowList().contains(subWindow))
         m_mdiArea->addSubWindow(subWindow);
     subWindow->setWindowTitle(QString()); // until the switch is over; see endSwitch()
     // Maximised, a calculator fills the client area, which was made to hold one.
     subWindow->showMaximized();
     m_mdiArea->setActiveSubWindow(subWindow);
-    calculator->restoreFocus();
 }
 
 void MainWindow::hideCalculator(CalculatorWindow *calculator)
 {
     QMdiSubWindow *subWindow = subWindowOf(calculator);
     subWindow->hide();
-    // A hidden calculator waits outside the area: QMdiArea (Qt 6.4) brings the child it
-    // activated last back into view when the program is activated again with
-    // no child active, hidden or not.
+    // A hidden calculator waits outside the area, out of its order of
+    // activation: QMdiArea brings the child it activated last back into view
+    // when the program is activated again with no child active, hidden or not.
     if (m_mdiArea->subWindowList().contains(subWindow)) {
         m_mdiArea->removeSubWindow(subWindow);
         subWindow->setParent(m_shelf);

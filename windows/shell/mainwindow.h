@@ -4,7 +4,6 @@
 
 class CalculatorWindow;
 class QMdiArea;
-class QMdiSubWindow;
 
 // The frame in which all estimating happens: three menu commands over an
 // MDI area in which exactly one calculator is in view at a time.
@@ -31,18 +30,10 @@ public:
 
     QMdiArea *mdiArea() const { return m_mdiArea; }
 
-protected:
-    void changeEvent(QEvent *event) override;
-    bool eventFilter(QObject *watched, QEvent *event) override;
-    void showEvent(QShowEvent *event) override;
-
 private:
     void buildMenu();
     void switchTo(CalculatorWindow *shown, CalculatorWindow *firstHidden, CalculatorWindow *secondHidden);
     void fitClientArea();
-    void fitInArea(QMdiSubWindow *subWindow);
-    void keepFocusOfHidden(QWidget *old);
-    void scrollIntoView(QWidget *control);
     void endSwitch();
     void showTitle();
 
@@ -52,5 +43,4 @@ private:
     // and are still destroyed with it.
     QWidget *m_shelf = nullptr;
     bool m_switching = false;
-    bool m_popupTookFocus = false;
 };

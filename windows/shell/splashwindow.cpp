@@ -1,10 +1,9 @@
 #include "windows/shell/splashwindow.h"
 
-#include "platform/appidentity.h"
 #include "platform/centering.h"
-#include "platform/images.h"
-#include "platform/taskbar.h"
 #include "platform/twips.h"
+#include "platform/x11/taskbar.h"
+#include "windows/design.h"
 #include "windows/shell/forms.h"
 #include "windows/shell/mainwindow.h"
 
@@ -57,7 +56,7 @@ SplashWindow::SplashWindow(QWidget *parent)
     platform::keepOffTaskbar(this);
     setAttribute(Qt::WA_QuitOnClose);
     setAttribute(Qt::WA_DeleteOnClose);
-    setFont(platform::dialogFont());
+    setFont(dialogFont());
     // The fixed dialog border, drawn around the client area.
     setFrameStyle(QFrame::Panel | QFrame::Raised);
     setLineWidth(2);
@@ -67,7 +66,7 @@ SplashWindow::SplashWindow(QWidget *parent)
     setAccessibleName(QStringLiteral("Mixora"));
 
     // An etched box like a caption-less group box, drawn without the style's
-    // group-box image, which would load every image plugin at start-up (Qt 6.4).
+    // group-box image, which would load every image plugin at start-up.
     auto *frame = new QFrame(this);
     frame->setFrameStyle(QFrame::Box | QFrame::Sunken);
     frame->setObjectName(QStringLiteral("Frame1"));
@@ -115,7 +114,7 @@ void SplashWindow::buildLabels(QWidget *frame)
     for (const SplashLabel &caption : kLabels) {
         auto *label = new QLabel(QString::fromLatin1(caption.text), frame);
         label->setObjectName(QString::fromLatin1(caption.name));
-        label->setFont(platform::designFont(caption.pointSize, caption.bold));
+        label->setFont(designFont(caption.pointSize, caption.bold));
         label->setAlignment((caption.rightAligned ? Qt::AlignRight : Qt::AlignLeft) | Qt::AlignTop);
         label->setGeometry(fromTwips(caption.box));
         if (caption.sizedToText)
@@ -133,7 +132,7 @@ void SplashWindow::buildLogo(QWidget *frame)
     // of blurring; rendered for the screen's pixel density.
     const qreal ratio = devicePixelRatioF();
     QPixmap stretched = QPixmap::fromImage(
-        platform::programImage(32).scaled(logo->size() * ratio, Qt::IgnoreAspectRatio, Qt::FastTransformation));
+        programImage(32).scaled(logo->size() * ratio, Qt::IgnoreAspectRatio, Qt::FastTransformation));
     stretched.setDevicePixelRatio(ratio);
     logo->setPixmap(stretched);
 }

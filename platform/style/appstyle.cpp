@@ -1,6 +1,6 @@
-#include "platform/appstyle.h"
+#include "platform/style/appstyle.h"
 
-#include "platform/latericon.h"
+#include "platform/style/latericon.h"
 
 #include <QPointer>
 
@@ -37,6 +37,7 @@ QIcon AppStyle::standardIcon(StandardPixmap icon, const QStyleOption *option, co
     return *cached;
 }
 
+#if defined(Q_OS_LINUX) && QT_VERSION < QT_VERSION_CHECK(6, 8, 0)
 int AppStyle::styleHint(StyleHint hint, const QStyleOption *option, const QWidget *widget,
                         QStyleHintReturn *returnData) const
 {
@@ -44,5 +45,6 @@ int AppStyle::styleHint(StyleHint hint, const QStyleOption *option, const QWidge
         return 0;
     return QProxyStyle::styleHint(hint, option, widget, returnData);
 }
+#endif
 
 } // namespace platform

@@ -1,32 +1,26 @@
-#include "platform/fontsetup.h"
+#include "app/fontwarmup.h"
 
 #include <QtGui/qtguiglobal.h>
 
 #if QT_CONFIG(fontconfig)
 #include <fontconfig/fontconfig.h>
-#endif
 
-namespace platform {
-
-#if QT_CONFIG(fontconfig)
-FontSetUp::FontSetUp()
+FontWarmUp::FontWarmUp()
     : m_thread([] { FcInit(); })
 {
 }
 #else
 // Other platforms' font databases have no such start to run early.
-FontSetUp::FontSetUp() = default;
+FontWarmUp::FontWarmUp() = default;
 #endif
 
-FontSetUp::~FontSetUp()
+FontWarmUp::~FontWarmUp()
 {
     finish();
 }
 
-void FontSetUp::finish()
+void FontWarmUp::finish()
 {
     if (m_thread.joinable())
         m_thread.join();
 }
-
-} // namespace platform

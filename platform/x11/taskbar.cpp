@@ -1,4 +1,4 @@
-#include "platform/taskbar.h"
+#include "platform/x11/taskbar.h"
 
 #include <QGuiApplication>
 #include <QWidget>
@@ -49,13 +49,6 @@ void keepOffTaskbar(QWidget *window)
         connection, {"_NET_WM_STATE", "_NET_WM_STATE_SKIP_TASKBAR", "_NET_WM_STATE_SKIP_PAGER"});
     xcb_change_property(connection, XCB_PROP_MODE_APPEND, handle, atoms[0], XCB_ATOM_ATOM, 32, 2, &atoms[1]);
     xcb_flush(connection);
-}
-
-#else
-
-// Elsewhere a tool window, which the splash is, gets no taskbar button anyway.
-void keepOffTaskbar(QWidget *)
-{
 }
 
 #endif

@@ -10,7 +10,8 @@
 namespace platform {
 
 // An icon that is made only when it is first drawn or measured, for icons
-// that are asked for early but seldom shown. Copies share the one made icon.
+// that are asked for early but seldom shown (see AppStyle); on every
+// platform and Qt version. Copies share the one made icon.
 class LaterIconEngine : public QIconEngine
 {
 public:

@@ -1,4 +1,6 @@
-#include "platform/announcer.h"
+#include "platform/accessibility/announcer.h"
+
+#include "platform/accessibility/accessibility.h"
 
 #include <QAccessible>
 #include <QAccessibleWidget>
@@ -6,7 +8,7 @@
 #include <QString>
 #include <QWidget>
 
-namespace platform {
+namespace platform::accessibility {
 
 #if QT_VERSION < QT_VERSION_CHECK(6, 8, 0)
 namespace {
@@ -32,24 +34,17 @@ public:
     }
 };
 
-QAccessibleInterface *accessibleNotice(const QString &, QObject *object)
+} // namespace
+
+QAccessibleInterface *noticeInterface(QObject *object)
 {
     if (auto *notice = dynamic_cast<Notice *>(object))
         return new QAccessibleWidget(notice, QAccessible::Notification);
     return nullptr;
 }
 
-} // namespace
-#endif
-
 void announce(QWidget *source, const QString &message)
 {
-#if QT_VERSION >= QT_VERSION_CHECK(6, 8, 0)
-    QAccessibleAnnouncementEvent event(source, message);
-    QAccessible::updateAccessibility(&event);
-#else
-    static const bool factoryInstalled = (QAccessible::installFactory(accessibleNotice), true);
-    Q_UNUSED(factoryInstalled);
     Notice *notice = nullptr;
     for (QObject *child : source->children()) {
         if ((notice = dynamic_cast<Notice *>(child)))
@@ -60,7 +55,21 @@ void announce(QWidget *source, const QString &message)
     notice->hide();
     notice->setAccessibleName(message);
     notice->show();
-#endif
 }
 
-} // namespace platform
+#else
+
+QAccessibleInterface *noticeInterface(QObject *)
+{
+    return nullptr;
+}
+
+void announce(QWidget *source, const QString &message)
+{
+    QAccessibleAnnouncementEvent event(source, message);
+    QAccessible::updateAccessibility(&event);
+}
+
+#endif
+
+} // namespace platform::accessibility

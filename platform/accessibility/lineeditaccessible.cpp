@@ -1,10 +1,10 @@
-#include "platform/lineeditaccessible.h"
+#include "platform/accessibility/lineeditaccessible.h"
 
 #include <QLineEdit>
 #include <QStyle>
 #include <QStyleOptionFrame>
 
-namespace platform {
+namespace platform::accessibility {
 
 LineEditAccessible::LineEditAccessible(QLineEdit *lineEdit)
     : QAccessibleWidget(lineEdit, QAccessible::EditableText)
@@ -157,24 +157,4 @@ void LineEditAccessible::replaceText(int startOffset, int endOffset, const QStri
     lineEdit()->setText(changed);
 }
 
-#if QT_VERSION < QT_VERSION_CHECK(6, 8, 0)
-namespace {
-
-QAccessibleInterface *accessibleLineEdit(const QString &className, QObject *object)
-{
-    if (className == QLatin1String("QLineEdit"))
-        return new LineEditAccessible(static_cast<QLineEdit *>(object));
-    return nullptr;
-}
-
-} // namespace
-#endif
-
-void installLineEditAccessible()
-{
-#if QT_VERSION < QT_VERSION_CHECK(6, 8, 0)
-    QAccessible::installFactory(accessibleLineEdit);
-#endif
-}
-
-} // namespace platform
+} // namespace platform::accessibility

@@ -1,4 +1,4 @@
-#include "platform/latericon.h"
+#include "platform/style/latericon.h"
 
 #include <QPainter>
 

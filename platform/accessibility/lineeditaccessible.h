@@ -4,13 +4,13 @@
 
 class QLineEdit;
 
-namespace platform {
+namespace platform::accessibility {
 
-// A line edit as a screen reader reads it, in place of Qt 6.4's own: that
-// one reports the text's attributes as runs of no length, and Orca then
-// speaks a focused box's text twice, the second time without its last
-// character ("369 ... 36 selected"). Qt 6.8 reports one run over the whole
-// text, as this does. Install with installLineEditAccessible().
+// A line edit as a screen reader reads it, in place of Qt's own; on Linux
+// before Qt 6.8 only. Qt 6.4's reports the text's attributes as runs of no
+// length, and Orca then speaks a focused box's text twice, the second time
+// without its last character ("369 ... 36 selected"). Qt 6.8 reports one run
+// over the whole text, as this does.
 class LineEditAccessible : public QAccessibleWidget,
                            public QAccessibleTextInterface,
                            public QAccessibleEditableTextInterface
@@ -47,8 +47,4 @@ private:
     QLineEdit *lineEdit() const;
 };
 
-// Makes every line edit use LineEditAccessible where Qt's own is at fault
-// (before Qt 6.8); elsewhere it does nothing.
-void installLineEditAccessible();
-
-} // namespace platform
+} // namespace platform::accessibility

@@ -1,0 +1,23 @@
+#pragma once
+
+class QString;
+class QWidget;
+
+// Everything the program adds for screen readers, installed by one call.
+// Each part is compiled only where it is needed; the file of each says where:
+// - on every platform, what gives a control its name, role or value: the
+//   unit boxes' interface (comboboxaccessible) and the announcements
+//   (announcer);
+// - on Linux, what works around Orca or Qt's AT-SPI bridge: the focus
+//   reports (focusreport) and, before Qt 6.8, the line edits' text
+//   attributes (lineeditaccessible).
+namespace platform::accessibility {
+
+// Call once, after the QApplication exists and before the first window.
+void install();
+
+// Tells a screen reader what just happened, without moving the focus: the
+// figures a Calculate press has filled in, for instance.
+void announce(QWidget *source, const QString &message);
+
+} // namespace platform::accessibility

@@ -1,0 +1,36 @@
+#pragma once
+
+#include <QAccessibleWidget>
+
+class QComboBox;
+
+namespace platform::accessibility {
+
+// An editable combo box (a unit box) as a screen reader reads it, on every
+// platform: named by its own name ("Width unit"), where Qt 6.4 names it
+// after its text on Linux, with its text as its value and the action that
+// opens its list. Its children are the list and the text, as in Qt's own: a
+// screen reader ignores a list whose parent does not count it among its
+// children.
+//
+// On Linux from Qt 6.8, a unit picked with Up or Down while the list is
+// closed is announced: Qt reports it as the box's change of selection, which
+// Orca 48 leaves to the box's text to tell, and the text's changes, not
+// being the focus, go unspoken. Qt 6.4 and Orca 43 say it already.
+class ComboBoxAccessible : public QAccessibleWidget
+{
+public:
+    explicit ComboBoxAccessible(QComboBox *box);
+
+    QString text(QAccessible::Text t) const override;
+    int childCount() const override;
+    QAccessibleInterface *child(int index) const override;
+    int indexOfChild(const QAccessibleInterface *child) const override;
+    QStringList actionNames() const override;
+    void doAction(const QString &action) override;
+
+private:
+    QComboBox *comboBox() const;
+};
+
+} // namespace platform::accessibility

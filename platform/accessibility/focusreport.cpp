@@ -1,0 +1,88 @@
+#include "platform/accessibility/focusreport.h"
+
+#include <QAccessible>
+#include <QApplication>
+#include <QComboBox>
+#include <QFocusEvent>
+#include <QLineEdit>
+#include <QTimer>
+#include <QWindow>
+
+#include <utility>
+
+namespace platform::accessibility {
+namespace {
+
+void reportFocus(QObject *control)
+{
+    QAccessibleEvent focus(control, QAccessible::Focus);
+    QAccessible::updateAccessibility(&focus);
+}
+
+#if QT_VERSION < QT_VERSION_CHECK(6, 8, 0)
+bool selectsTextOnFocus(QObject *watched, QEvent *event)
+{
+    const Qt::FocusReason reason = static_cast<QFocusEvent *>(event)->reason();
+    if (reason != Qt::TabFocusReason && reason != Qt::BacktabFocusReason && reason != Qt::ShortcutFocusReason)
+        return false;
+    const auto *combo = qobject_cast<QComboBox *>(watched);
+    return qobject_cast<QLineEdit *>(watched) || (combo && combo->isEditable());
+}
+#endif
+
+} // namespace
+
+FocusReport::FocusReport(QObject *parent)
+    : QObject(parent)
+{
+}
+
+bool FocusReport::eventFilter(QObject *watched, QEvent *event)
+{
+    switch (event->type()) {
+    case QEvent::WindowActivate:
+        // Windows of the program's own, not its dialogs or tool windows.
+        if (auto *window = qobject_cast<QWidget *>(watched); window && window->windowType() == Qt::Window)
+            reportLater(window);
+        break;
+#if QT_VERSION < QT_VERSION_CHECK(6, 8, 0)
+    case QEvent::FocusIn:
+        if (selectsTextOnFocus(watched, event))
+            reportFocus(watched);
+        return popupTookFocus(watched, event);
+    case QEvent::FocusOut:
+        return popupTookFocus(watched, event);
+#endif
+    default:
+        break;
+    }
+    return false;
+}
+
+void FocusReport::reportLater(QWidget *window)
+{
+    QTimer::singleShot(0, window, [window] {
+        if (QWidget *focus = window->focusWidget(); focus && window->isActiveWindow())
+            reportFocus(focus);
+    });
+}
+
+#if QT_VERSION < QT_VERSION_CHECK(6, 8, 0)
+// The native window's loss of the keyboard to a drop-down list, and its
+// return after, other than by Tab, are kept from the widgets.
+bool FocusReport::popupTookFocus(QObject *watched, QEvent *event)
+{
+    const auto *window = qobject_cast<QWindow *>(watched);
+    if (!window || window->type() == Qt::Popup)
+        return false;
+    if (event->type() == QEvent::FocusOut && QApplication::activePopupWidget()) {
+        m_popupTookFocus = true;
+        return true;
+    }
+    const Qt::FocusReason reason = static_cast<QFocusEvent *>(event)->reason();
+    return event->type() == QEvent::FocusIn && std::exchange(m_popupTookFocus, false)
+        && reason != Qt::TabFocusReason && reason != Qt::BacktabFocusReason;
+}
+#endif
+
+} // namespace platform::accessibility
