@@ -43,7 +43,11 @@ bool FocusReport::eventFilter(QObject *watched, QEvent *event)
     case QEvent::WindowActivate:
         // Windows of the program's own, not its dialogs or tool windows.
         if (auto *window = qobject_cast<QWidget *>(watched); window && window->windowType() == Qt::Window)
-            reportLater(window);
+            reportLater(window->focusWidget());
+        break;
+    case QEvent::Show:
+        if (watched == QApplication::focusWidget())
+            reportLater(QApplication::focusWidget());
         break;
 #if QT_VERSION < QT_VERSION_CHECK(6, 8, 0)
     case QEvent::FocusIn:
@@ -59,11 +63,14 @@ bool FocusReport::eventFilter(QObject *watched, QEvent *event)
     return false;
 }
 
-void FocusReport::reportLater(QWidget *window)
+// Once the event that caused it is over, if the control still has the focus.
+void FocusReport::reportLater(QWidget *control)
 {
-    QTimer::singleShot(0, window, [window] {
-        if (QWidget *focus = window->focusWidget(); focus && window->isActiveWindow())
-            reportFocus(focus);
+    if (!control)
+        return;
+    QTimer::singleShot(0, control, [control] {
+        if (control->hasFocus())
+            reportFocus(control);
     });
 }
 

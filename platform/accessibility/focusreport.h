@@ -11,6 +11,10 @@ namespace platform::accessibility {
 // AT-SPI bridge; on Linux only, each part on the Qt versions that need it:
 // - the focus is reported again once a window's activation has been, which
 //   Orca announces after the box already reported, so the box is heard too;
+// - the focus is reported again when the box that has it is shown again (as
+//   a child window is, hidden for a moment, when it is restored): Orca moves
+//   its attention to the window when the box is hidden, and would leave it
+//   there;
 // - before Qt 6.8, a box's focus is reported before the box selects its
 //   text: Qt 6.4's line edit selects all of its text as Tab brings the focus
 //   in, and Qt reports the focus only after that; Orca 43 then says
@@ -29,7 +33,7 @@ public:
     bool eventFilter(QObject *watched, QEvent *event) override;
 
 private:
-    void reportLater(QWidget *window);
+    void reportLater(QWidget *control);
 #if QT_VERSION < QT_VERSION_CHECK(6, 8, 0)
     bool popupTookFocus(QObject *watched, QEvent *event);
 

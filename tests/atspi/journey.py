@@ -89,6 +89,13 @@ class Orca:
     def hears(self, phrase, step):
         self.expected.append((phrase, step))
 
+    def says(self, phrase, timeout=60):
+        """Waits until Orca has said the phrase, however far behind it is."""
+        try:
+            wait_for(lambda: any(phrase in line for line in self.lines()), f"Orca to say {phrase!r}", timeout)
+        except RuntimeError:
+            pass  # verify() reports it
+
     def verify(self, shown):
         """What was to be heard, heard in order; every figure heard alone
         is one the screen showed, none cut short."""
@@ -119,6 +126,9 @@ class Silent:
         pass
 
     def hears(self, phrase, step):
+        pass
+
+    def says(self, phrase, timeout=0):
         pass
 
     def verify(self, shown):
@@ -197,7 +207,22 @@ def journey(app, orca):
     orca.quiet()
     key("alt+f")
     wait_for(lambda: active_title() == "Mixora - [Footing Calculator]", "the footing calculator")
+    wait_for_focus(app, "Depth:", "the footing calculator's first box")
     orca.hears("Footing Calculator", "switch")
+    orca.hears("Depth", "switch")
+    # The circular calculator was made hidden by that switch: its first show.
+    orca.quiet()
+    key("alt+c")
+    wait_for(lambda: active_title() == "Mixora - [Circular Calculator]", "the circular calculator")
+    wait_for_focus(app, "Diameter:", "the circular calculator's first box")
+    orca.hears("Circular Calculator", "first show of a calculator made hidden")
+    orca.hears("Diameter", "first show of a calculator made hidden")
+    orca.quiet()
+    key("KP_Enter")  # Orca's "where am I"
+    orca.hears("Diameter", "where am I in a calculator made hidden")
+    orca.quiet()
+    key("alt+f")
+    wait_for(lambda: active_title() == "Mixora - [Footing Calculator]", "the footing calculator again")
     estimate(app, orca, "Footing Calculator", [("1.5", "Feet")] * 3, FOOTING_FIGURES, "Cubic Yards")
     key("alt+c", "alt+s")
     wait_for(lambda: active_title() == "Mixora - [Slab Calculator]", "the slab calculator again")
@@ -208,7 +233,13 @@ def journey(app, orca):
 
     key("shift+Tab", "shift+Tab")
     width = wait_for_focus(app, "Width:", "back to Width")
+    orca.hears("Width", "back to Width")
+    key("End")  # Backtab selected the text; Restore must not select it again
+    orca.quiet()
     restore(app, orca)
+    orca.quiet()
+    key("KP_Enter")  # Orca's "where am I"
+    orca.hears("Width", "where am I after Restore")
     check(focused(app) is not None and focused(app).name == "Width:", "Restore moved the focus")
     check(width.queryText().getNSelections() == 0, "Restore selected the box's text")
 
@@ -220,6 +251,7 @@ def journey(app, orca):
     texts = [node.name for node in descendants(alert)] + [alert.name, alert.description]
     check("Please enter a number value for the Width." in texts, f"the prompt said {texts}")
     orca.hears("Please enter a number value for the Width.", "prompt")
+    orca.says("Please enter a number value for the Width.")  # before it closes
     key("Return")
     wait_for(lambda: find(app, pyatspi.ROLE_ALERT) is None, "the prompt to close")
     wait_for_focus(app, "Width:", "the emptied box")

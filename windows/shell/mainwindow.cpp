@@ -115,9 +115,13 @@ void MainWindow::switchTo(CalculatorWindow *shown, CalculatorWindow *firstHidden
     endSwitch();
 }
 
+// A new calculator is made inside the area, where a screen reader first
+// learns of it and keeps it: one that first appeared on the shelf would be
+// taken for a window of its own, never active, after it joined the area. It
+// joins the area's list of children when first shown.
 CalculatorWindow *MainWindow::adopt(CalculatorWindow *calculator)
 {
-    auto *subWindow = new CalculatorSubWindow(calculator, m_shelf);
+    auto *subWindow = new CalculatorSubWindow(calculator, m_mdiArea->viewport());
     // A restored or maximised child changes the title, unless in a switch.
     connect(subWindow, &QMdiSubWindow::windowStateChanged, this, [this] {
         if (!m_switching)
