@@ -14,11 +14,6 @@ FontWarmUp::FontWarmUp()
 FontWarmUp::FontWarmUp() = default;
 #endif
 
-FontWarmUp::~FontWarmUp()
-{
-    finish();
-}
-
 void FontWarmUp::finish()
 {
     if (m_thread.joinable())

@@ -2,17 +2,16 @@
 
 #include <thread>
 
-// Runs fontconfig's own start, reading its configuration files and font
-// caches, on a thread of its own while the application connects to the
-// display. Every program that shows text pays for that start; done beside
-// QApplication's, it keeps off the path to the first window on screen.
-// Create it before the QApplication and call finish() once that exists,
-// before any text is laid out.
+// Runs fontconfig's own start (its configuration and caches) on a thread of
+// its own while the application connects to the display, off the path to
+// the first window on screen; where Qt's fonts are fontconfig's. Create it
+// before the QApplication; call finish() once that exists, before any text
+// is laid out.
 class FontWarmUp
 {
 public:
     FontWarmUp();
-    ~FontWarmUp();
+    ~FontWarmUp() { finish(); }
     FontWarmUp(const FontWarmUp &) = delete;
     FontWarmUp &operator=(const FontWarmUp &) = delete;
 
@@ -22,4 +21,3 @@ public:
 private:
     std::thread m_thread;
 };
-

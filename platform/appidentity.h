@@ -5,6 +5,9 @@
 namespace platform {
 
 // The program's title: the main window's caption and every message box's.
-QString applicationTitle();
+inline QString applicationTitle()
+{
+    return QStringLiteral("Mixora");
+}
 
 } // namespace platform

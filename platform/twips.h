@@ -24,4 +24,9 @@ constexpr QRect rect(int left, int top, int width, int height)
     return QRect(toPixels(left), toPixels(top), toPixels(width), toPixels(height));
 }
 
+constexpr QRect rect(const QRect &box)
+{
+    return rect(box.x(), box.y(), box.width(), box.height());
+}
+
 } // namespace platform::twips

@@ -1,22 +1,49 @@
 #include "platform/accessibility/accessibility.h"
 
-#include "platform/accessibility/announcer.h"
 #include "platform/accessibility/comboboxaccessible.h"
 
 #include <QAccessible>
+#include <QAccessibleWidget>
 #include <QApplication>
 #include <QComboBox>
+#include <QEvent>
 
 #ifdef MIXORA_FOCUS_REPORT
 #include "platform/accessibility/focusreport.h"
 #endif
 #ifdef MIXORA_LINE_EDIT_ACCESSIBLE
 #include "platform/accessibility/lineeditaccessible.h"
-#include <QLineEdit>
 #endif
 
 namespace platform::accessibility {
 namespace {
+
+#if QT_VERSION < QT_VERSION_CHECK(6, 8, 0)
+// An announcement before Qt 6.8, which has no event for it (and whose AT-SPI
+// bridge sends a changed description without its text): an empty, invisible
+// notification inside the source, which a screen reader reads out when it
+// appears. It goes again when the focus leaves. Draws nothing and takes no
+// input.
+class Notice : public QWidget
+{
+public:
+    explicit Notice(QWidget *source)
+        : QWidget(source)
+    {
+        setAttribute(Qt::WA_TransparentForMouseEvents);
+        setFocusPolicy(Qt::NoFocus);
+        resize(0, 0);
+        source->installEventFilter(this);
+    }
+
+    bool eventFilter(QObject *, QEvent *event) override
+    {
+        if (event->type() == QEvent::FocusOut)
+            hide();
+        return false;
+    }
+};
+#endif
 
 // Asked for each class of an object, its own first, then its base classes'.
 QAccessibleInterface *interfaceFor(const QString &className, QObject *object)
@@ -29,7 +56,11 @@ QAccessibleInterface *interfaceFor(const QString &className, QObject *object)
     if (className == QLatin1String("QLineEdit"))
         return new LineEditAccessible(static_cast<QLineEdit *>(object));
 #endif
-    return noticeInterface(object);
+#if QT_VERSION < QT_VERSION_CHECK(6, 8, 0)
+    if (auto *notice = dynamic_cast<Notice *>(object))
+        return new QAccessibleWidget(notice, QAccessible::Notification);
+#endif
+    return nullptr;
 }
 
 } // namespace
@@ -39,6 +70,25 @@ void install()
     QAccessible::installFactory(interfaceFor);
 #ifdef MIXORA_FOCUS_REPORT
     qApp->installEventFilter(new FocusReport(qApp));
+#endif
+}
+
+void announce(QWidget *source, const QString &message)
+{
+#if QT_VERSION >= QT_VERSION_CHECK(6, 8, 0)
+    QAccessibleAnnouncementEvent event(source, message);
+    QAccessible::updateAccessibility(&event);
+#else
+    Notice *notice = nullptr;
+    for (QObject *child : source->children()) {
+        if ((notice = dynamic_cast<Notice *>(child)))
+            break;
+    }
+    if (!notice)
+        notice = new Notice(source);
+    notice->hide();
+    notice->setAccessibleName(message);
+    notice->show();
 #endif
 }
 

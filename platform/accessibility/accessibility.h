@@ -6,8 +6,7 @@ class QWidget;
 // Everything the program adds for screen readers, installed by one call.
 // Each part is compiled only where it is needed; the file of each says where:
 // - on every platform, what gives a control its name, role or value: the
-//   unit boxes' interface (comboboxaccessible) and the announcements
-//   (announcer);
+//   unit boxes' interface (comboboxaccessible) and the announcements;
 // - on Linux, what works around Orca or Qt's AT-SPI bridge: the focus
 //   reports (focusreport) and, before Qt 6.8, the line edits' text
 //   attributes (lineeditaccessible).

@@ -4,7 +4,6 @@
 #include "platform/messagebox.h"
 
 #include <QAbstractItemView>
-#include <QComboBox>
 #include <QLineEdit>
 
 namespace platform::accessibility {
@@ -21,21 +20,11 @@ ComboBoxAccessible::ComboBoxAccessible(QComboBox *box)
 #endif
 }
 
-QComboBox *ComboBoxAccessible::comboBox() const
-{
-    return static_cast<QComboBox *>(widget());
-}
-
 QString ComboBoxAccessible::text(QAccessible::Text t) const
 {
     if (t == QAccessible::Value)
         return comboBox()->currentText();
     return QAccessibleWidget::text(t);
-}
-
-int ComboBoxAccessible::childCount() const
-{
-    return 2;
 }
 
 QAccessibleInterface *ComboBoxAccessible::child(int index) const
@@ -54,11 +43,6 @@ int ComboBoxAccessible::indexOfChild(const QAccessibleInterface *child) const
     if (child->object() == comboBox()->lineEdit())
         return 1;
     return -1;
-}
-
-QStringList ComboBoxAccessible::actionNames() const
-{
-    return QAccessibleWidget::actionNames() << showMenuAction();
 }
 
 // Modality stops mouse and keys, not a screen reader's actions.

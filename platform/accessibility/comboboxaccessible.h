@@ -1,8 +1,7 @@
 #pragma once
 
 #include <QAccessibleWidget>
-
-class QComboBox;
+#include <QComboBox>
 
 namespace platform::accessibility {
 
@@ -23,14 +22,14 @@ public:
     explicit ComboBoxAccessible(QComboBox *box);
 
     QString text(QAccessible::Text t) const override;
-    int childCount() const override;
+    int childCount() const override { return 2; }
     QAccessibleInterface *child(int index) const override;
     int indexOfChild(const QAccessibleInterface *child) const override;
-    QStringList actionNames() const override;
+    QStringList actionNames() const override { return QAccessibleWidget::actionNames() << showMenuAction(); }
     void doAction(const QString &action) override;
 
 private:
-    QComboBox *comboBox() const;
+    QComboBox *comboBox() const { return static_cast<QComboBox *>(widget()); }
 };
 
 } // namespace platform::accessibility

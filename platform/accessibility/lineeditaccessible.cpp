@@ -1,20 +1,9 @@
 #include "platform/accessibility/lineeditaccessible.h"
 
-#include <QLineEdit>
 #include <QStyle>
 #include <QStyleOptionFrame>
 
 namespace platform::accessibility {
-
-LineEditAccessible::LineEditAccessible(QLineEdit *lineEdit)
-    : QAccessibleWidget(lineEdit, QAccessible::EditableText)
-{
-}
-
-QLineEdit *LineEditAccessible::lineEdit() const
-{
-    return static_cast<QLineEdit *>(widget());
-}
 
 void *LineEditAccessible::interface_cast(QAccessible::InterfaceType type)
 {
@@ -59,16 +48,6 @@ void LineEditAccessible::selection(int selectionIndex, int *startOffset, int *en
     *endOffset = lineEdit()->selectionEnd();
 }
 
-int LineEditAccessible::selectionCount() const
-{
-    return lineEdit()->hasSelectedText() ? 1 : 0;
-}
-
-void LineEditAccessible::addSelection(int startOffset, int endOffset)
-{
-    setSelection(0, startOffset, endOffset);
-}
-
 void LineEditAccessible::removeSelection(int selectionIndex)
 {
     if (selectionIndex == 0)
@@ -81,26 +60,11 @@ void LineEditAccessible::setSelection(int selectionIndex, int startOffset, int e
         lineEdit()->setSelection(startOffset, endOffset - startOffset);
 }
 
-int LineEditAccessible::cursorPosition() const
-{
-    return lineEdit()->cursorPosition();
-}
-
-void LineEditAccessible::setCursorPosition(int position)
-{
-    lineEdit()->setCursorPosition(position);
-}
-
 QString LineEditAccessible::text(int startOffset, int endOffset) const
 {
     if (startOffset > endOffset)
         return QString();
     return text(QAccessible::Value).mid(startOffset, endOffset - startOffset);
-}
-
-int LineEditAccessible::characterCount() const
-{
-    return int(text(QAccessible::Value).size());
 }
 
 // Where the character's cell is on screen, from the box's text margins and
@@ -127,27 +91,12 @@ int LineEditAccessible::offsetAtPoint(const QPoint &point) const
     return lineEdit()->cursorPositionAt(lineEdit()->mapFromGlobal(point));
 }
 
-void LineEditAccessible::scrollToSubstring(int, int endIndex)
-{
-    lineEdit()->setCursorPosition(endIndex);
-}
-
 // No attributes, in one run over the whole text.
 QString LineEditAccessible::attributes(int, int *startOffset, int *endOffset) const
 {
     *startOffset = 0;
     *endOffset = characterCount();
     return QString();
-}
-
-void LineEditAccessible::deleteText(int startOffset, int endOffset)
-{
-    replaceText(startOffset, endOffset, QString());
-}
-
-void LineEditAccessible::insertText(int offset, const QString &text)
-{
-    replaceText(offset, offset, text);
 }
 
 void LineEditAccessible::replaceText(int startOffset, int endOffset, const QString &text)

@@ -1,8 +1,7 @@
 #pragma once
 
 #include <QAccessibleWidget>
-
-class QLineEdit;
+#include <QLineEdit>
 
 namespace platform::accessibility {
 
@@ -16,7 +15,10 @@ class LineEditAccessible : public QAccessibleWidget,
                            public QAccessibleEditableTextInterface
 {
 public:
-    explicit LineEditAccessible(QLineEdit *lineEdit);
+    explicit LineEditAccessible(QLineEdit *lineEdit)
+        : QAccessibleWidget(lineEdit, QAccessible::EditableText)
+    {
+    }
 
     void *interface_cast(QAccessible::InterfaceType type) override;
     QString text(QAccessible::Text t) const override;
@@ -25,26 +27,26 @@ public:
 
     // QAccessibleTextInterface
     void selection(int selectionIndex, int *startOffset, int *endOffset) const override;
-    int selectionCount() const override;
-    void addSelection(int startOffset, int endOffset) override;
+    int selectionCount() const override { return lineEdit()->hasSelectedText() ? 1 : 0; }
+    void addSelection(int startOffset, int endOffset) override { setSelection(0, startOffset, endOffset); }
     void removeSelection(int selectionIndex) override;
     void setSelection(int selectionIndex, int startOffset, int endOffset) override;
-    int cursorPosition() const override;
-    void setCursorPosition(int position) override;
+    int cursorPosition() const override { return lineEdit()->cursorPosition(); }
+    void setCursorPosition(int position) override { lineEdit()->setCursorPosition(position); }
     QString text(int startOffset, int endOffset) const override;
-    int characterCount() const override;
+    int characterCount() const override { return int(text(QAccessible::Value).size()); }
     QRect characterRect(int offset) const override;
     int offsetAtPoint(const QPoint &point) const override;
-    void scrollToSubstring(int startIndex, int endIndex) override;
+    void scrollToSubstring(int, int endIndex) override { lineEdit()->setCursorPosition(endIndex); }
     QString attributes(int offset, int *startOffset, int *endOffset) const override;
 
     // QAccessibleEditableTextInterface
-    void deleteText(int startOffset, int endOffset) override;
-    void insertText(int offset, const QString &text) override;
+    void deleteText(int startOffset, int endOffset) override { replaceText(startOffset, endOffset, QString()); }
+    void insertText(int offset, const QString &text) override { replaceText(offset, offset, text); }
     void replaceText(int startOffset, int endOffset, const QString &text) override;
 
 private:
-    QLineEdit *lineEdit() const;
+    QLineEdit *lineEdit() const { return static_cast<QLineEdit *>(widget()); }
 };
 
 } // namespace platform::accessibility

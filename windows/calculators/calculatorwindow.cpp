@@ -26,7 +26,7 @@ namespace {
 constexpr int kRowTop = 600;
 constexpr int kRowPitch = 480;
 
-// Read-outs in focus order; each is named for what it shows, and the
+// Read-outs in focus order; each is named for the figure it shows, and the
 // heading above it, if any, is its label.
 struct Readout
 {
@@ -34,16 +34,17 @@ struct Readout
     QRect box; // twips
     const char *accessibleName;
     const char *heading;
+    double mixora::Estimate::*figure;
 };
 
 const Readout kReadouts[] = {
-    {"yt", {1920, 3480, 975, 375}, QT_TR_NOOP("Cubic Yards"), "Label5"},
-    {"ct", {3240, 3480, 1095, 375}, QT_TR_NOOP("Estimated Cost ($)"), "Label4"},
-    {"mt", {600, 3480, 975, 375}, QT_TR_NOOP("Cubic Meters"), "Label6"},
-    {"b60t", {2040, 4560, 975, 375}, QT_TR_NOOP("60lb bags"), "Label7"},
-    {"b80t", {3360, 4560, 975, 375}, QT_TR_NOOP("80lb bags"), "Label8"},
-    {"c60t", {2040, 5160, 975, 375}, QT_TR_NOOP("Cost of 60lb bags"), nullptr},
-    {"c80t", {3360, 5160, 975, 375}, QT_TR_NOOP("Cost of 80lb bags"), nullptr},
+    {"yt", {1920, 3480, 975, 375}, QT_TR_NOOP("Cubic Yards"), "Label5", &mixora::Estimate::Yards},
+    {"ct", {3240, 3480, 1095, 375}, QT_TR_NOOP("Estimated Cost ($)"), "Label4", &mixora::Estimate::Cost},
+    {"mt", {600, 3480, 975, 375}, QT_TR_NOOP("Cubic Meters"), "Label6", &mixora::Estimate::Meters},
+    {"b60t", {2040, 4560, 975, 375}, QT_TR_NOOP("60lb bags"), "Label7", &mixora::Estimate::Bags60},
+    {"b80t", {3360, 4560, 975, 375}, QT_TR_NOOP("80lb bags"), "Label8", &mixora::Estimate::Bags80},
+    {"c60t", {2040, 5160, 975, 375}, QT_TR_NOOP("Cost of 60lb bags"), nullptr, &mixora::Estimate::Cost60},
+    {"c80t", {3360, 5160, 975, 375}, QT_TR_NOOP("Cost of 80lb bags"), nullptr, &mixora::Estimate::Cost80},
 };
 
 struct Caption
@@ -63,11 +64,6 @@ const Caption kResultCaptions[] = {
     {"Label9", QT_TR_NOOP("No. of Pre-Mix Concrete Bags :"), {360, 4440, 1335, 495}, true},
     {"Label10", QT_TR_NOOP("Estimated Cost ($):"), {360, 5160, 1335, 255}},
 };
-
-QRect fromTwips(const QRect &box)
-{
-    return twips::rect(box.x(), box.y(), box.width(), box.height());
-}
 
 QLabel *addLabel(QWidget *parent, const QString &name, const QString &text, const QRect &pixels)
 {
@@ -168,11 +164,11 @@ void CalculatorWindow::buildButtons()
 void CalculatorWindow::buildReadouts()
 {
     for (const Caption &caption : kResultCaptions) {
-        auto *label = addLabel(this, QString::fromLatin1(caption.name), tr(caption.text), fromTwips(caption.box));
+        auto *label = addLabel(this, QString::fromLatin1(caption.name), tr(caption.text), twips::rect(caption.box));
         label->setWordWrap(caption.twoLines);
     }
     for (const Readout &readout : kReadouts) {
-        auto *box = addTextBox<ReadoutBox>(this, QString::fromLatin1(readout.name), fromTwips(readout.box));
+        auto *box = addTextBox<ReadoutBox>(this, QString::fromLatin1(readout.name), twips::rect(readout.box));
         box->setAccessibleName(tr(readout.accessibleName));
         // Left by the window's direction, not the figure's: a negative figure
         // in some locales starts with a right-to-left mark.
@@ -270,30 +266,16 @@ bool CalculatorWindow::checkEntries()
     return true;
 }
 
-QLineEdit *CalculatorWindow::readout(const char *name) const
+void CalculatorWindow::showEstimate(const mixora::Estimate &estimate)
 {
-    for (QLineEdit *box : m_readouts) {
-        if (box->objectName() == QLatin1String(name))
-            return box;
-    }
-    Q_UNREACHABLE();
-}
-
-void CalculatorWindow::showEstimate(const mixora::Estimate &e)
-{
-    const std::pair<const char *, double> figures[] = {
-        {"yt", e.Yards}, {"mt", e.Meters}, {"ct", e.Cost}, {"b60t", e.Bags60},
-        {"c60t", e.Cost60}, {"b80t", e.Bags80}, {"c80t", e.Cost80},
-    };
-    for (const auto &[name, value] : figures) {
-        QLineEdit *box = readout(name);
-        box->setText(mixora::FormatResult(value));
+    QStringList spoken;
+    for (qsizetype i = 0; i < m_readouts.size(); ++i) {
+        QLineEdit *box = m_readouts[i];
+        box->setText(mixora::FormatResult(estimate.*kReadouts[i].figure));
         // With the focus, a figure too long for its box shows its start.
         box->setCursorPosition(0);
+        spoken.append(tr("%1 %2").arg(box->accessibleName(), box->text()));
     }
     // A screen reader user hears the figures without leaving Calculate.
-    QStringList spoken;
-    for (const QLineEdit *box : std::as_const(m_readouts))
-        spoken.append(tr("%1 %2").arg(box->accessibleName(), box->text()));
     platform::accessibility::announce(m_calculate, spoken.join(QStringLiteral(", ")));
 }

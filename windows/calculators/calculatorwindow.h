@@ -76,7 +76,6 @@ private:
     void setFocusOrder();
     bool checkEntries();
     void showEstimate(const mixora::Estimate &estimate);
-    QLineEdit *readout(const char *name) const;
 
     QList<DimensionRow> m_rows;
     QPushButton *m_clear = nullptr;

@@ -31,11 +31,6 @@ CalculatorSubWindow::~CalculatorSubWindow()
     disconnect(this, &QMdiSubWindow::windowStateChanged, this, nullptr);
 }
 
-CalculatorWindow *CalculatorSubWindow::calculator() const
-{
-    return static_cast<CalculatorWindow *>(widget());
-}
-
 bool CalculatorSubWindow::eventFilter(QObject *watched, QEvent *event)
 {
     if (event->type() == QEvent::FocusIn) {
@@ -58,8 +53,8 @@ bool CalculatorSubWindow::focusNextPrevChild(bool next)
 
 void CalculatorSubWindow::changeState(Qt::WindowStates oldState, Qt::WindowStates newState)
 {
-    if ((oldState ^ newState) & (Qt::WindowMaximized | Qt::WindowMinimized)
-        && !(newState & (Qt::WindowMaximized | Qt::WindowMinimized)))
+    constexpr Qt::WindowStates sized = Qt::WindowMaximized | Qt::WindowMinimized;
+    if ((oldState & sized) && !(newState & sized))
         fitInArea();
     // Activated, before QMdiSubWindow would pick a control itself.
     if (newState & Qt::WindowActive && m_focus && !isAncestorOf(QApplication::focusWidget()))

@@ -20,8 +20,6 @@ public:
     CalculatorSubWindow(CalculatorWindow *calculator, QWidget *parent);
     ~CalculatorSubWindow() override;
 
-    CalculatorWindow *calculator() const;
-
 protected:
     bool eventFilter(QObject *watched, QEvent *event) override;
     bool focusNextPrevChild(bool next) override;

@@ -39,11 +39,6 @@ const SplashLabel kLabels[] = {
     {"lblCompanyProduct", "Quendrix's", {2355, 705, 3345, 435}, 18, true, false, true},
 };
 
-QRect fromTwips(const QRect &box)
-{
-    return twips::rect(box.x(), box.y(), box.width(), box.height());
-}
-
 } // namespace
 
 SplashWindow::SplashWindow(QWidget *parent)
@@ -116,7 +111,7 @@ void SplashWindow::buildLabels(QWidget *frame)
         label->setObjectName(QString::fromLatin1(caption.name));
         label->setFont(designFont(caption.pointSize, caption.bold));
         label->setAlignment((caption.rightAligned ? Qt::AlignRight : Qt::AlignLeft) | Qt::AlignTop);
-        label->setGeometry(fromTwips(caption.box));
+        label->setGeometry(twips::rect(caption.box));
         if (caption.sizedToText)
             label->resize(label->sizeHint());
     }
