@@ -40,7 +40,14 @@ fi
 if [ "$script" = atspi_test.py ]; then
     set -- "$locale"
 fi
-dbus-run-session -- /usr/bin/python3 "$here/$script" "$program" "$@" &
+# Orca runs once per user on the whole machine: started with --replace it
+# kills any other, such as that of a run in another build tree, which then
+# hears nothing more. Such runs wait for each other here.
+turn=() wait_for_turn=120
+if [[ " $* " == *" --orca "* ]]; then
+    turn=(flock --close --timeout "$wait_for_turn" --conflict-exit-code 75 "${TMPDIR:-/tmp}/mixora-orca-$(id -u).lock")
+fi
+"${turn[@]}" dbus-run-session -- /usr/bin/python3 "$here/$script" "$program" "$@" &
 test_pid=$!
 # A server that dies under the test fails it, rather than leaving the
 # program to find some other server.
@@ -52,4 +59,7 @@ while kill -0 "$test_pid" 2>/dev/null; do
     fi
     sleep 0.2
 done
-wait "$test_pid"
+status=0
+wait "$test_pid" || status=$?
+[ "$status" -ne 75 ] || echo "another screen-reader run kept Orca for $wait_for_turn s" >&2
+exit "$status"
