@@ -9,6 +9,7 @@
 #            then runs under Wine
 set -euo pipefail
 cd "$(dirname "$0")/.."
+source scripts/lib.sh
 source=$PWD
 build=$source/build-windows
 with_tests=OFF
@@ -16,10 +17,8 @@ with_tests=OFF
 jobs=$(nproc)
 
 scripts/install-deps.sh windows
-sudo=()
-[ "$(id -u)" -ne 0 ] && sudo=(sudo)
 
-cache=${MIXORA_CACHE:-${XDG_CACHE_HOME:-$HOME/.cache}/mixora}
+cache=$(mixora_cache_dir)
 version=$(dpkg-query -W -f='${Version}' qt6-base-dev)
 qt=$cache/qt6-windows-$version
 # The toolchain file finds the Windows Qt through it, at every configure.
@@ -36,8 +35,8 @@ add_source_packages() {
     . /etc/os-release
     local list=/etc/apt/sources.list.d/mixora-deb-src.sources
     printf 'Types: deb-src\nURIs: %s\nSuites: %s\nComponents: main\nSigned-By: /usr/share/keyrings/debian-archive-keyring.gpg\n' \
-        "$(scripts/debian-mirror.sh)" "$VERSION_CODENAME" | "${sudo[@]}" tee "$list" >/dev/null
-    "${sudo[@]}" apt-get update -q
+        "$(scripts/debian-mirror.sh)" "$VERSION_CODENAME" | as_root tee "$list" >/dev/null
+    as_root apt-get update -q
 }
 
 build_qt() {

@@ -4,14 +4,11 @@
 # build-coverage/coverage/index.html).
 set -euo pipefail
 cd "$(dirname "$0")/.."
+source scripts/lib.sh
 
 scripts/install-deps.sh test
-if ! command -v gcovr >/dev/null; then
-    sudo=(); [ "$(id -u)" -ne 0 ] && sudo=(sudo)
-    "${sudo[@]}" env DEBIAN_FRONTEND=noninteractive apt-get install -y -q --no-install-recommends gcovr
-fi
-cmake -S . -B build-coverage -DCMAKE_BUILD_TYPE=Debug -DMIXORA_COVERAGE=ON >/dev/null
-cmake --build build-coverage --parallel "$(nproc)"
+install_missing gcovr
+build_tree build-coverage -DCMAKE_BUILD_TYPE=Debug -DMIXORA_COVERAGE=ON
 find build-coverage -name '*.gcda' -delete
 QT_QPA_PLATFORM=offscreen ctest --test-dir build-coverage -E 'debian_package|install_desktop_files' >/dev/null
 

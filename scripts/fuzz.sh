@@ -4,13 +4,13 @@
 # crash, sanitizer report or broken property.
 set -euo pipefail
 cd "$(dirname "$0")/.."
+source scripts/lib.sh
 
 seconds=${FUZZ_SECONDS:-20}
-cmake -S . -B build-fuzz -DMIXORA_FUZZ=ON -DCMAKE_CXX_COMPILER=clang++ -DCMAKE_BUILD_TYPE=RelWithDebInfo >/dev/null
-cmake --build build-fuzz --parallel "$(nproc)" --target fuzz_entry fuzz_format fuzz_estimate
+build_tree build-fuzz -DMIXORA_FUZZ=ON -DCMAKE_CXX_COMPILER=clang++ -DCMAKE_BUILD_TYPE=RelWithDebInfo \
+    -- fuzz_entry fuzz_format fuzz_estimate
 
-work=$(mktemp -d)
-trap 'rm -rf "$work"' EXIT
+make_work_dir
 total=0
 for target in entry format estimate; do
     mkdir -p "$work/$target"

@@ -3,6 +3,7 @@
 # and only those that are missing, on Debian 12 or 13.
 # Usage: install-deps.sh run|test|bench|screenshots|windows
 set -euo pipefail
+source "$(dirname "$0")/lib.sh"
 
 # qt6-wayland lets the program run natively on a Wayland desktop.
 packages=(cmake g++ make pkg-config qt6-base-dev libxcb1-dev libfontconfig-dev qt6-wayland fonts-liberation fontconfig)
@@ -16,41 +17,12 @@ case "${1:-run}" in
         packages+=(libxcb-damage0-dev libxcb-xtest0-dev xvfb)
         ;;
     windows)
-        packages+=(g++-mingw-w64-x86-64-posix ninja-build dpkg-dev nsis wine wine64 xvfb xauth xdotool openbox xclip locales)
+        packages+=(g++-mingw-w64-x86-64-posix ninja-build dpkg-dev nsis wine wine64 xvfb xauth x11-utils xdotool openbox xclip locales)
         ;;
     screenshots)
-        packages+=(xvfb openbox xdotool imagemagick)
+        packages+=(xvfb x11-utils openbox xdotool imagemagick)
         ;;
 esac
-
-# Installs those of its arguments that are not installed yet.
-install_missing() {
-    local missing=() package
-    for package in "$@"; do
-        if ! dpkg-query -W -f='${Status}' "$package" 2>/dev/null | grep -q "ok installed"; then
-            missing+=("$package")
-        fi
-    done
-    [ ${#missing[@]} -eq 0 ] && return 0
-
-    local install=(env DEBIAN_FRONTEND=noninteractive apt-get install -y -q --no-install-recommends "${missing[@]}")
-    local sudo=()
-    if [ "$(id -u)" -ne 0 ]; then
-        if ! command -v sudo >/dev/null; then
-            echo "Mixora needs Debian packages that are not installed, and this user can neither" >&2
-            echo "install them (not root) nor use sudo (not installed). As root, run:" >&2
-            echo >&2
-            echo "    apt-get update && apt-get install -y --no-install-recommends ${missing[*]}" >&2
-            echo >&2
-            echo "then run this command again." >&2
-            exit 1
-        fi
-        sudo=(sudo)
-    fi
-    echo "Installing: ${missing[*]}"
-    "${sudo[@]}" apt-get update -q
-    "${sudo[@]}" "${install[@]}"
-}
 
 install_missing "${packages[@]}"
 # The fuzzers' runtime is named after the release's clang: 14 on Debian 12,

@@ -2,8 +2,8 @@
 # Installs what is missing, builds Mixora and starts it.
 set -euo pipefail
 cd "$(dirname "$0")/.."
+source scripts/lib.sh
 
 scripts/install-deps.sh run
-cmake -S . -B build -DCMAKE_BUILD_TYPE=Release -DBUILD_TESTING=OFF -DMIXORA_BENCHMARKS=OFF
-cmake --build build --parallel "$(nproc)"
+build_tree build -DCMAKE_BUILD_TYPE=Release -DBUILD_TESTING=OFF -DMIXORA_BENCHMARKS=OFF
 exec build/app/mixora

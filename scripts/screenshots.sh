@@ -4,21 +4,14 @@
 # assets/screenshots/. Run it after a change to a window and commit the PNGs.
 set -euo pipefail
 cd "$(dirname "$0")/.."
+source scripts/lib.sh
 
 scripts/install-deps.sh screenshots
-cmake -S . -B build -DCMAKE_BUILD_TYPE=Release -DBUILD_TESTING=OFF -DMIXORA_BENCHMARKS=OFF >/dev/null
-cmake --build build --parallel "$(nproc)" --target mixora
+build_tree build -DCMAKE_BUILD_TYPE=Release -DBUILD_TESTING=OFF -DMIXORA_BENCHMARKS=OFF -- mixora
 
-work=$(mktemp -d)
-exec {displayfd}>"$work/display"
-Xvfb -displayfd "$displayfd" -screen 0 1024x768x24 -nolisten tcp >/dev/null 2>&1 &
-xvfb=$!
-trap 'kill $(jobs -p) 2>/dev/null || true; rm -rf "$work"' EXIT
-for _ in $(seq 50); do [ -s "$work/display" ] && break; sleep 0.1; done
-export DISPLAY=:$(head -n 1 "$work/display")
-kill -0 "$xvfb" || { echo "Xvfb did not start" >&2; exit 1; }
-openbox --sm-disable >/dev/null 2>&1 &
-sleep 1
+make_work_dir
+start_xvfb "$work"
+start_openbox "$work"
 
 out=assets/screenshots
 mkdir -p "$out"

@@ -6,13 +6,14 @@
 # Needs root. Usage: test-debian13.sh [arguments of scripts/test.sh]
 set -euo pipefail
 cd "$(dirname "$0")/.."
+source scripts/lib.sh
 source=$PWD
 
 if [ "$(id -u)" -ne 0 ]; then
     echo "making and entering a Debian root needs root: sudo $0 $*" >&2
     exit 1
 fi
-cache=${MIXORA_CACHE:-${XDG_CACHE_HOME:-$HOME/.cache}/mixora}
+cache=$(mixora_cache_dir)
 root=$cache/debian13
 suite=trixie
 
@@ -21,13 +22,7 @@ mkdir -p "$cache"
 exec {lock}>"$cache/debian13.lock"
 flock "$lock"
 
-for tool in debootstrap rsync; do
-    if ! command -v "$tool" >/dev/null; then
-        apt-get update -q
-        DEBIAN_FRONTEND=noninteractive apt-get install -y -q --no-install-recommends debootstrap rsync
-        break
-    fi
-done
+install_missing debootstrap rsync
 
 if [ ! -e "$root/.complete" ]; then
     echo "== making the Debian 13 root in $root"

@@ -10,18 +10,14 @@
 # Usage: test-windows.sh   (after scripts/build-windows.sh --tests)
 set -euo pipefail
 cd "$(dirname "$0")/.."
+source scripts/lib.sh
 scripts/install-deps.sh windows
 build=$PWD/build-windows
 installer=$(sed -n 's/^CPack: - package: \(.*\) generated\.$/\1/p' "$build/cpack.log")
 [ -f "$installer" ] || { echo "no installer in $build; run scripts/build-windows.sh --tests" >&2; exit 1; }
 
-work=$(mktemp -d)
-cleanup() {
-    wineserver -k 2>/dev/null || true
-    kill $(jobs -p) 2>/dev/null || true
-    rm -rf "$work"
-}
-trap cleanup EXIT
+make_work_dir
+trap 'wineserver -k 2>/dev/null || true; remove_work_dir' EXIT
 
 export WINEPREFIX=$work/prefix WINEARCH=win64 WINEDEBUG=-all
 # No prompts to download Wine's .NET and HTML engines; Mixora uses neither.
@@ -38,16 +34,6 @@ faults=0
 fault() {
     echo "FAIL: $*" >&2
     faults=$((faults + 1))
-}
-
-# Xvfb takes a free display itself and writes its number when it is ready.
-start_display() {
-    exec {displayfd}>"$work/display"
-    Xvfb -displayfd "$displayfd" -screen 0 1024x768x24 -nolisten tcp >"$work/xvfb.log" 2>&1 &
-    for _ in $(seq 100); do [ -s "$work/display" ] && break; sleep 0.1; done
-    [ -s "$work/display" ] || { cat "$work/xvfb.log"; fail "Xvfb did not start"; }
-    export DISPLAY=:$(head -n 1 "$work/display")
-    openbox >"$work/openbox.log" 2>&1 &
 }
 
 # Wine's own start: the registry, the Windows folders, its services.
@@ -186,7 +172,8 @@ check_uninstalled() {
     ! wine reg query 'HKLM\Software\Quendrix' >/dev/null 2>&1 || fail "the uninstaller left the key HKLM\Software\Quendrix"
 }
 
-start_display
+start_xvfb "$work"
+start_openbox "$work"
 start_wine
 run_test_programs
 

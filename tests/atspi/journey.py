@@ -58,7 +58,10 @@ def wait_for_focus(app, name, what):
 class Orca:
     """The screen reader, and what it said. Orca lags behind the keys (by
     seconds on a busy machine), so what it must say is noted step by step
-    and checked, in order, once it has finished speaking."""
+    and checked, in order, once it has finished speaking. Before the next
+    key the journey waits for Orca to catch up, as a listener would: a key
+    pressed while Orca is still busy can make it drop what it was about to
+    say (a prompt closed before Orca read it is never read)."""
 
     # Orca 43 writes 'text'{...} or 'text'[{...}], Orca 48 'text' {...}.
     SPOKEN = re.compile(r"SPEECH OUTPUT: '(.*)'(?:\s*[\[{].*)?$")
@@ -70,6 +73,7 @@ class Orca:
                                         stdout=subprocess.DEVNULL, stderr=subprocess.DEVNULL)
         wait_for(lambda: "Screen reader on" in " ".join(self.lines()), "Orca to start", timeout=30)
         self.expected = []
+        self.waited_for = 0  # how many of expected quiet() has waited for
 
     def lines(self):
         try:
@@ -78,9 +82,25 @@ class Orca:
         except FileNotFoundError:
             return []
 
+    def heard(self, transcript):
+        """For each phrase to be heard, in order, the line that said it or None."""
+        at, found = 0, []
+        for phrase, _ in self.expected:
+            line = next((i for i in range(at, len(transcript)) if phrase in transcript[i]), None)
+            found.append(line)
+            at = line + 1 if line is not None else at
+        return found
+
     def quiet(self, timeout=60):
-        """Waits until Orca has said nothing for a while."""
-        count, since, deadline = len(self.lines()), time.monotonic(), time.monotonic() + timeout
+        """Waits until Orca has said what it was to say so far (a phrase it
+        has not said after 20 s is left to verify() to report), then until
+        it has said nothing for a while."""
+        deadline = time.monotonic() + timeout
+        caught_up = min(deadline, time.monotonic() + 20)
+        while None in self.heard(self.lines())[self.waited_for:] and time.monotonic() < caught_up:
+            time.sleep(0.2)
+        self.waited_for = len(self.expected)
+        count, since = len(self.lines()), time.monotonic()
         while time.monotonic() - since < 2 and time.monotonic() < deadline:
             time.sleep(0.2)
             if len(self.lines()) != count:
@@ -89,21 +109,15 @@ class Orca:
     def hears(self, phrase, step):
         self.expected.append((phrase, step))
 
-    def says(self, phrase, timeout=60):
-        """Waits until Orca has said the phrase, however far behind it is."""
-        try:
-            wait_for(lambda: any(phrase in line for line in self.lines()), f"Orca to say {phrase!r}", timeout)
-        except RuntimeError:
-            pass  # verify() reports it
-
     def verify(self, shown):
         """What was to be heard, heard in order; every figure heard alone
         is one the screen showed, none cut short."""
         self.quiet()
+        check(self.process.poll() is None,
+              f"Orca ended during the journey (status {self.process.poll()}); another Orca started with --replace kills it")
         transcript = self.lines()
         at = 0
-        for phrase, step in self.expected:
-            found = next((i for i in range(at, len(transcript)) if phrase in transcript[i]), None)
+        for (phrase, step), found in zip(self.expected, self.heard(transcript)):
             check(found is not None, f"{step}: Orca did not say {phrase!r} (after line {at})")
             at = found + 1 if found is not None else at
         for line in transcript:
@@ -126,9 +140,6 @@ class Silent:
         pass
 
     def hears(self, phrase, step):
-        pass
-
-    def says(self, phrase, timeout=0):
         pass
 
     def verify(self, shown):
@@ -165,6 +176,7 @@ def estimate(app, orca, caption, rows, figures, first):
     key("Tab")
     wait_for_focus(app, first, caption + ": Tab to the first read-out")
     orca.hears(figures[0], caption + ": first read-out")
+    orca.quiet()
 
 
 def restore(app, orca):
@@ -202,6 +214,7 @@ def journey(app, orca):
     orca.quiet()
     key("Down")
     orca.hears("Feet", "unit box, Down")
+    orca.quiet()
     key("Up")
 
     orca.quiet()
@@ -251,7 +264,7 @@ def journey(app, orca):
     texts = [node.name for node in descendants(alert)] + [alert.name, alert.description]
     check("Please enter a number value for the Width." in texts, f"the prompt said {texts}")
     orca.hears("Please enter a number value for the Width.", "prompt")
-    orca.says("Please enter a number value for the Width.")  # before it closes
+    orca.quiet()
     key("Return")
     wait_for(lambda: find(app, pyatspi.ROLE_ALERT) is None, "the prompt to close")
     wait_for_focus(app, "Width:", "the emptied box")

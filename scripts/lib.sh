@@ -1,0 +1,115 @@
+# Shared by Mixora's scripts: sourced, never run.
+
+# Where builds that outlive a clone are kept (Qt for Windows, the Debian 13
+# root).
+mixora_cache_dir() {
+    echo "${MIXORA_CACHE:-${XDG_CACHE_HOME:-$HOME/.cache}/mixora}"
+}
+
+# Configures a build tree of the checkout (quietly: errors still show) and
+# builds it, or the given targets, on every core.
+# Usage: build_tree DIR [CMAKE_OPTION...] [-- TARGET...]
+build_tree() {
+    local dir=$1 options=()
+    shift
+    while [ $# -gt 0 ] && [ "$1" != -- ]; do
+        options+=("$1")
+        shift
+    done
+    [ $# -gt 0 ] && shift
+    cmake -S . -B "$dir" "${options[@]}" >/dev/null
+    cmake --build "$dir" --parallel "$(nproc)" ${1:+--target "$@"}
+}
+
+# Runs a command as root: through sudo for any other user.
+as_root() {
+    if [ "$(id -u)" -eq 0 ]; then
+        "$@"
+    else
+        sudo "$@"
+    fi
+}
+
+# Installs those of the given Debian packages that are not installed yet.
+install_missing() {
+    local missing=() package
+    for package in "$@"; do
+        if ! dpkg-query -W -f='${Status}' "$package" 2>/dev/null | grep -q "ok installed"; then
+            missing+=("$package")
+        fi
+    done
+    [ ${#missing[@]} -eq 0 ] && return 0
+
+    if [ "$(id -u)" -ne 0 ] && ! command -v sudo >/dev/null; then
+        echo "Mixora needs Debian packages that are not installed, and this user can neither" >&2
+        echo "install them (not root) nor use sudo (not installed). As root, run:" >&2
+        echo >&2
+        echo "    apt-get update && apt-get install -y --no-install-recommends ${missing[*]}" >&2
+        echo >&2
+        echo "then run this command again." >&2
+        exit 1
+    fi
+    echo "Installing: ${missing[*]}"
+    as_root apt-get update -q
+    as_root env DEBIAN_FRONTEND=noninteractive apt-get install -y -q --no-install-recommends "${missing[@]}"
+}
+
+# A scratch folder, $work, removed at exit together with the background jobs
+# started meanwhile (display servers, window managers). A script with more
+# to end sets its own trap and calls remove_work_dir from it.
+make_work_dir() {
+    work=$(mktemp -d)
+    trap remove_work_dir EXIT
+}
+
+remove_work_dir() {
+    kill $(jobs -p) 2>/dev/null || true
+    rm -rf "$work"
+}
+
+# Checks every tenth of a second until the command succeeds; fails after
+# SECONDS. Usage: wait_until SECONDS COMMAND [ARGUMENT...]
+wait_until() {
+    local tries=$(($1 * 10))
+    shift
+    for ((; tries > 0; tries--)); do
+        "$@" && return 0
+        sleep 0.1
+    done
+    return 1
+}
+
+# Starts Xvfb on a display it picks itself, whose number it writes once it
+# is ready; exports DISPLAY and sets xvfb_pid. Its log is DIR/xvfb.log.
+# Usage: start_xvfb DIR [WIDTHxHEIGHT]
+start_xvfb() {
+    local dir=$1 size=${2:-1024x768} displayfd
+    exec {displayfd}>"$dir/display"
+    Xvfb -displayfd "$displayfd" -screen 0 "${size}x24" -nolisten tcp >"$dir/xvfb.log" 2>&1 &
+    xvfb_pid=$!
+    exec {displayfd}>&-
+    # Generous: on a loaded machine it can take seconds.
+    if ! wait_until 30 test -s "$dir/display"; then
+        cat "$dir/xvfb.log" >&2
+        echo "Xvfb did not start" >&2
+        return 1
+    fi
+    export DISPLAY=:$(head -n 1 "$dir/display")
+}
+
+# Starts openbox on $DISPLAY and waits until it manages the screen, so that
+# the windows opened next are already managed. Its log is DIR/openbox.log.
+# Usage: start_openbox DIR
+start_openbox() {
+    openbox --sm-disable >"$1/openbox.log" 2>&1 &
+    if ! wait_until 30 window_manager_running; then
+        cat "$1/openbox.log" >&2
+        echo "openbox did not start" >&2
+        return 1
+    fi
+}
+
+# A window manager has said so on the root window (EWMH).
+window_manager_running() {
+    xprop -root _NET_SUPPORTING_WM_CHECK 2>/dev/null | grep -q 'window id'
+}
