@@ -46,9 +46,9 @@ start_wine() {
 }
 
 # The core's and the calculators' test programs, with the captions at 1.5x
-# and 2x. The shell, keyboard, soak and accessibility tests start from the
-# splash and wait for it to be the active window; under Wine it opens
-# without the keyboard focus still, and they stop there.
+# and 2x. The shell, keyboard, soak and accessibility tests are not run here
+# yet: the native style's frame and title bar are larger than Fusion's, and
+# the shell test's check that a restored calculator fits the area fails.
 windows_tests='^tst_(entry|units|estimate|rectangularcalculator|circularcalculator)(_captions_at_.*)?$'
 
 # The test programs find Qt's DLLs and the compiler's runtime through
@@ -152,10 +152,17 @@ work_out_slab() {
     [ "$yards" = "0,77" ] || fail "2,5 in by 10 ft by 10 ft in de_DE gave '$yards' cubic yards, not 0,77"
 }
 
+# Alt+C; then Alt alone takes the keyboard to the menu bar, as in every
+# Windows program, where Right and Enter choose Footing; then Alt+F4.
 switch_and_close() {
     xdotool key alt+c
     wait_for_window --name '^Mixora - \[Circular Calculator\]$' >/dev/null ||
         fail "Alt+C did not switch to the circular calculator"
+    xdotool key alt
+    sleep 0.5
+    xdotool key --delay 200 Right Return
+    wait_for_window --name '^Mixora - \[Footing Calculator\]$' >/dev/null ||
+        fail "Alt alone, Right and Enter did not switch to the footing calculator"
     xdotool key alt+F4
     for _ in $(seq 50); do kill -0 "$program" 2>/dev/null || break; sleep 0.2; done
     kill -0 "$program" 2>/dev/null && fail "closing the main window did not end the program"

@@ -1,3 +1,4 @@
+// Every platform and Qt version; its parts for Linux and Qt 6.4 are guarded.
 #include "platform/accessibility/accessibility.h"
 
 #include "platform/accessibility/comboboxaccessible.h"

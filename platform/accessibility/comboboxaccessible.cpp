@@ -1,3 +1,4 @@
+// Every platform and Qt version; the announcement on Linux from Qt 6.8 only.
 #include "platform/accessibility/comboboxaccessible.h"
 
 #include "platform/accessibility/accessibility.h"

@@ -1,3 +1,4 @@
+// Linux only (Orca, through Qt's AT-SPI bridge); parts before Qt 6.8 only.
 #include "platform/accessibility/focusreport.h"
 
 #include <QAccessible>
@@ -31,11 +32,6 @@ bool selectsTextOnFocus(QObject *watched, QEvent *event)
 #endif
 
 } // namespace
-
-FocusReport::FocusReport(QObject *parent)
-    : QObject(parent)
-{
-}
 
 bool FocusReport::eventFilter(QObject *watched, QEvent *event)
 {

@@ -27,7 +27,7 @@ class FocusReport : public QObject
     Q_OBJECT
 
 public:
-    explicit FocusReport(QObject *parent);
+    using QObject::QObject;
 
     bool eventFilter(QObject *watched, QEvent *event) override;
 

@@ -1,3 +1,4 @@
+// Linux only, before Qt 6.8.
 #include "platform/accessibility/lineeditaccessible.h"
 
 #include <QStyle>

@@ -1,3 +1,4 @@
+// Every platform and Qt version; Alt alone kept from the menu bar on Linux before Qt 6.8.
 #include "platform/style/appstyle.h"
 
 #include "platform/style/latericon.h"

@@ -1,3 +1,4 @@
+// Every platform and Qt version.
 #include "platform/style/latericon.h"
 
 #include <QPainter>

@@ -1,3 +1,4 @@
+// X11 (xcb) only.
 #include "platform/x11/taskbar.h"
 
 #include <QGuiApplication>

@@ -6,12 +6,10 @@
 class CalculatorWindow;
 
 // A calculator's child window in the main window's area. It keeps the
-// control the user was in across hide, show, Restore and switching: left to
-// itself, QMdiSubWindow moves the focus on to the next control as it hides
-// (and Restore hides it for a moment), and forgets its focus as it is moved
-// out of the area and back. It brings what the keyboard lands on into view
-// where the area is too small for the calculator, and restored, the
-// calculator takes its designed size where the area holds it.
+// control the user was in across hide, show, Restore and switching, which
+// QMdiSubWindow moves on as it hides (Restore hides it for a moment) and
+// forgets as it leaves the area and comes back. It scrolls what the keyboard
+// lands on into view, and restored, takes the designed size the area holds.
 class CalculatorSubWindow : public QMdiSubWindow
 {
     Q_OBJECT
