@@ -188,6 +188,22 @@ def restore(app, orca):
     wait_for(lambda: active_title() == "Mixora", "the restored calculator")
 
 
+def switch_to(app, orca, keys, caption, first_box, step):
+    """A menu command by its key: the calculator's title, then its box, heard."""
+    orca.quiet()
+    key(keys)
+    wait_for(lambda: active_title() == f"Mixora - [{caption}]", step)
+    wait_for_focus(app, first_box, step)
+    orca.hears(caption, step)
+    orca.hears(first_box.rstrip(":"), step)
+
+
+def where_am_i(orca, phrase, step):
+    orca.quiet()
+    key("KP_Enter")  # Orca's "where am I"
+    orca.hears(phrase, step)
+
+
 def journey(app, orca):
     wait_for(lambda: find(app, pyatspi.ROLE_PUSH_BUTTON, "Continue"), "the splash")
     wait_for_focus(app, "Continue", "the splash")
@@ -217,22 +233,10 @@ def journey(app, orca):
     orca.quiet()
     key("Up")
 
-    orca.quiet()
-    key("alt+f")
-    wait_for(lambda: active_title() == "Mixora - [Footing Calculator]", "the footing calculator")
-    wait_for_focus(app, "Depth:", "the footing calculator's first box")
-    orca.hears("Footing Calculator", "switch")
-    orca.hears("Depth", "switch")
-    # The circular calculator was made hidden by that switch: its first show.
-    orca.quiet()
-    key("alt+c")
-    wait_for(lambda: active_title() == "Mixora - [Circular Calculator]", "the circular calculator")
-    wait_for_focus(app, "Diameter:", "the circular calculator's first box")
-    orca.hears("Circular Calculator", "first show of a calculator made hidden")
-    orca.hears("Diameter", "first show of a calculator made hidden")
-    orca.quiet()
-    key("KP_Enter")  # Orca's "where am I"
-    orca.hears("Diameter", "where am I in a calculator made hidden")
+    switch_to(app, orca, "alt+f", "Footing Calculator", "Depth:", "first show of the footing calculator")
+    # The circular calculator was made hidden by that switch.
+    switch_to(app, orca, "alt+c", "Circular Calculator", "Diameter:", "first show of a calculator made hidden")
+    where_am_i(orca, "Diameter", "where am I in a calculator made hidden")
     orca.quiet()
     key("alt+f")
     wait_for(lambda: active_title() == "Mixora - [Footing Calculator]", "the footing calculator again")
@@ -240,9 +244,7 @@ def journey(app, orca):
     key("alt+c", "alt+s")
     wait_for(lambda: active_title() == "Mixora - [Slab Calculator]", "the slab calculator again")
     check(readouts(app, "Slab Calculator") == SLAB_FIGURES, "the slab calculator lost its figures")
-    orca.quiet()
-    key("KP_Enter")  # Orca's "where am I"
-    orca.hears("Thickness unit", "where am I after switches")
+    where_am_i(orca, "Thickness unit", "where am I after switches")
 
     key("shift+Tab", "shift+Tab")
     width = wait_for_focus(app, "Width:", "back to Width")
@@ -250,9 +252,7 @@ def journey(app, orca):
     key("End")  # Backtab selected the text; Restore must not select it again
     orca.quiet()
     restore(app, orca)
-    orca.quiet()
-    key("KP_Enter")  # Orca's "where am I"
-    orca.hears("Width", "where am I after Restore")
+    where_am_i(orca, "Width", "where am I after Restore")
     check(focused(app) is not None and focused(app).name == "Width:", "Restore moved the focus")
     check(width.queryText().getNSelections() == 0, "Restore selected the box's text")
 
