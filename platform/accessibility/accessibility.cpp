@@ -9,10 +9,8 @@
 #include <QComboBox>
 #include <QEvent>
 
-#ifdef MIXORA_FOCUS_REPORT
+#ifdef MIXORA_ATSPI_WORKAROUNDS
 #include "platform/accessibility/focusreport.h"
-#endif
-#ifdef MIXORA_LINE_EDIT_ACCESSIBLE
 #include "platform/accessibility/lineeditaccessible.h"
 #endif
 
@@ -53,7 +51,7 @@ QAccessibleInterface *interfaceFor(const QString &className, QObject *object)
         auto *combo = static_cast<QComboBox *>(object);
         return combo->isEditable() ? new ComboBoxAccessible(combo) : nullptr;
     }
-#ifdef MIXORA_LINE_EDIT_ACCESSIBLE
+#ifdef MIXORA_ATSPI_WORKAROUNDS
     if (className == QLatin1String("QLineEdit"))
         return new LineEditAccessible(static_cast<QLineEdit *>(object));
 #endif
@@ -69,7 +67,7 @@ QAccessibleInterface *interfaceFor(const QString &className, QObject *object)
 void install()
 {
     QAccessible::installFactory(interfaceFor);
-#ifdef MIXORA_FOCUS_REPORT
+#ifdef MIXORA_ATSPI_WORKAROUNDS
     qApp->installEventFilter(new FocusReport(qApp));
 #endif
 }

@@ -7,8 +7,8 @@ class QWidget;
 // Each part is compiled only where it is needed; the file of each says where:
 // - on every platform, what gives a control its name, role or value: the
 //   unit boxes' interface (comboboxaccessible) and the announcements;
-// - on Linux, what works around Orca or Qt's AT-SPI bridge: the focus
-//   reports (focusreport) and, before Qt 6.8, the line edits' text
+// - on Linux before Qt 6.8, what works around Orca 43 or Qt 6.4's AT-SPI
+//   bridge: the focus reports (focusreport) and the line edits' text
 //   attributes (lineeditaccessible).
 namespace platform::accessibility {
 

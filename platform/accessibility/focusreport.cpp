@@ -1,4 +1,4 @@
-// Linux only (Orca, through Qt's AT-SPI bridge); parts before Qt 6.8 only.
+// Linux only (Orca, through Qt's AT-SPI bridge), before Qt 6.8.
 #include "platform/accessibility/focusreport.h"
 
 #include <QAccessible>
@@ -20,7 +20,6 @@ void reportFocus(QObject *control)
     QAccessible::updateAccessibility(&focus);
 }
 
-#if QT_VERSION < QT_VERSION_CHECK(6, 8, 0)
 bool selectsTextOnFocus(QObject *watched, QEvent *event)
 {
     const Qt::FocusReason reason = static_cast<QFocusEvent *>(event)->reason();
@@ -29,7 +28,6 @@ bool selectsTextOnFocus(QObject *watched, QEvent *event)
     const auto *combo = qobject_cast<QComboBox *>(watched);
     return qobject_cast<QLineEdit *>(watched) || (combo && combo->isEditable());
 }
-#endif
 
 } // namespace
 
@@ -45,14 +43,12 @@ bool FocusReport::eventFilter(QObject *watched, QEvent *event)
         if (watched == QApplication::focusWidget())
             reportLater(QApplication::focusWidget());
         break;
-#if QT_VERSION < QT_VERSION_CHECK(6, 8, 0)
     case QEvent::FocusIn:
         if (selectsTextOnFocus(watched, event))
             reportFocus(watched);
         return popupTookFocus(watched, event);
     case QEvent::FocusOut:
         return popupTookFocus(watched, event);
-#endif
     default:
         break;
     }
@@ -70,7 +66,6 @@ void FocusReport::reportLater(QWidget *control)
     });
 }
 
-#if QT_VERSION < QT_VERSION_CHECK(6, 8, 0)
 // The native window's loss of the keyboard to a drop-down list, and its
 // return after, other than by Tab, are kept from the widgets.
 bool FocusReport::popupTookFocus(QObject *watched, QEvent *event)
@@ -86,6 +81,5 @@ bool FocusReport::popupTookFocus(QObject *watched, QEvent *event)
     return event->type() == QEvent::FocusIn && std::exchange(m_popupTookFocus, false)
         && reason != Qt::TabFocusReason && reason != Qt::BacktabFocusReason;
 }
-#endif
 
 } // namespace platform::accessibility

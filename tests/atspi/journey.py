@@ -10,6 +10,7 @@ step. Usage: journey.py PROGRAM [--orca]
 """
 import os
 import re
+import shutil
 import subprocess
 import sys
 import time
@@ -130,7 +131,7 @@ class Orca:
         self.process.terminate()
         self.process.wait(timeout=10)
         if os.environ.get("MIXORA_ORCA_LOG"):
-            os.replace(self.log, os.environ["MIXORA_ORCA_LOG"])
+            shutil.move(self.log, os.environ["MIXORA_ORCA_LOG"])
 
 
 class Silent:
