@@ -36,7 +36,7 @@ add_source_packages() {
     local list=/etc/apt/sources.list.d/mixora-deb-src.sources
     printf 'Types: deb-src\nURIs: %s\nSuites: %s\nComponents: main\nSigned-By: /usr/share/keyrings/debian-archive-keyring.gpg\n' \
         "$(scripts/debian-mirror.sh)" "$VERSION_CODENAME" | as_root tee "$list" >/dev/null
-    as_root apt-get update -q
+    apt_locked apt-get update -q
 }
 
 build_qt() {

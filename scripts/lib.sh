@@ -50,8 +50,15 @@ install_missing() {
         exit 1
     fi
     echo "Installing: ${missing[*]}"
-    as_root apt-get update -q
-    as_root env DEBIAN_FRONTEND=noninteractive apt-get install -y -q --no-install-recommends "${missing[@]}"
+    apt_locked apt-get update -q
+    apt_locked env DEBIAN_FRONTEND=noninteractive apt-get install -y -q --no-install-recommends "${missing[@]}"
+}
+
+# Runs an apt command as root, one at a time: scripts run side by side (CI
+# builds for Windows beside the Linux stages), and apt gives up at once on a
+# busy lock.
+apt_locked() {
+    as_root flock "${TMPDIR:-/tmp}/mixora-apt.lock" "$@"
 }
 
 # A scratch folder, $work, removed at exit together with the background jobs

@@ -215,9 +215,8 @@ void TestAccessibility::promptIsAnAlert()
     CalculatorWindow *window = openCalculator(QStringLiteral("circular"));
     QAccessible::Role role = QAccessible::NoRole;
     QStringList texts;
-    // Runs inside the prompt's own event loop, before the recorder answers it.
-    QTimer::singleShot(0, window, [&] {
-        QAccessibleInterface *prompt = QAccessible::queryAccessibleInterface(QApplication::activeModalWidget());
+    m_prompts->whenOpen([&](QWidget *modal) {
+        QAccessibleInterface *prompt = QAccessible::queryAccessibleInterface(modal);
         role = prompt->role();
         texts << prompt->text(QAccessible::Name) << prompt->text(QAccessible::Description);
         for (int i = 0; i < prompt->childCount(); ++i)
@@ -234,18 +233,18 @@ void TestAccessibility::promptIsAnAlert()
 // must wait for the prompt just the same.
 void TestAccessibility::nothingActsWhilePromptIsOpen()
 {
-    // This prompt stays open long enough for an animated press to land.
-    m_prompts = std::make_unique<PromptRecorder>(500);
     CalculatorWindow *window = openCalculator(QStringLiteral("circular"));
     driver::type(window, "wt", QStringLiteral("7"));
     QAccessibleInterface *bar = QAccessible::queryAccessibleInterface(MDIForm1->menuBar());
     bool promptWasOpen = false;
-    QTimer::singleShot(0, window, [&] {
+    m_prompts->whenOpen([&](QWidget *) {
         promptWasOpen = platform::isMessageOpen();
         pressByAction(driver::button(window, "Command2"));
         pressByAction(driver::button(window, "Command1"));
         for (int i = 0; i < bar->childCount(); ++i)
             pressByAction(bar->child(i)->object());
+        // The prompt stays open long enough for an animated press to land.
+        QTest::qWait(500);
     });
     driver::click(window, "Command2");
 

@@ -37,6 +37,12 @@ void PromptRecorder::poll()
     QWidget *modal = QApplication::activeModalWidget();
     if (!modal)
         return;
+    if (m_inspect) {
+        // An inspection may wait with the prompt open; no second one meanwhile.
+        m_timer.stop();
+        m_inspect(modal);
+        m_timer.start();
+    }
     Prompt prompt;
     prompt.title = modal->windowTitle();
     if (auto *box = qobject_cast<QMessageBox *>(modal)) {

@@ -6,6 +6,8 @@
 #include <QString>
 #include <QTimer>
 
+#include <functional>
+
 // Closes every modal dialog that opens while it lives and records what it
 // showed, so a test asserts on the prompts it expected and an unexpected one
 // fails the test instead of hanging it.
@@ -30,6 +32,9 @@ public:
     // with anything but one OK button and no icon spelled out after it.
     QStringList takeSummaries();
     bool isEmpty() const { return m_prompts.isEmpty(); }
+    // Called with each prompt while it is open, inside its own event loop,
+    // before it is answered.
+    void whenOpen(std::function<void(QWidget *)> inspect) { m_inspect = std::move(inspect); }
 
 private:
     void poll();
@@ -37,4 +42,5 @@ private:
 
     QTimer m_timer;
     QList<Prompt> m_prompts;
+    std::function<void(QWidget *)> m_inspect;
 };

@@ -1,0 +1,187 @@
+#!/usr/bin/python3
+"""A keyboard user's way through Mixora for Windows, under Wine.
+
+Real key events (XTEST, through xdotool) on Wine's X display, under openbox,
+in a decimal-comma locale: start, Space on the splash, type, Tab to
+Calculate, Space, the seven figures read through the clipboard (Tab selects
+a read-out, Ctrl+C copies it), Tab round the calculator, switch by Alt+key
+and by Alt alone and the arrows, Restore the child window (a click: it has
+no key), a prompt read through the clipboard (a Windows message box copies
+its text on Ctrl+C), Enter, Alt+F4. The window titles and the window with
+the keyboard focus are checked at each step.
+Usage: keyboard_journey.py COMMAND [ARGUMENT...]   (the program, under Wine)
+"""
+import subprocess
+import sys
+import time
+
+SLAB = [("4", "Inches"), ("10", "Feet"), ("10", "Feet")]
+# In the read-outs' Tab order: cubic yards, cost, cubic metres, 60 lb bags,
+# 80 lb bags, their costs.
+SLAB_FIGURES = ["1,23", "92,25", "0,93", "73,8", "55,35", "369", "332,1"]
+FOOTING_FIGURES = ["0,12", "9", "0,09", "7,2", "5,4", "36", "32,4"]
+PROMPT = "Please enter a number value for the Width."
+
+failures = []
+
+
+def check(condition, message):
+    if not condition:
+        failures.append(message)
+        print("FAIL:", message, flush=True)
+
+
+def wait_for(probe, what, timeout=20.0):
+    """Polls until probe() gives something true; a busy machine is slow."""
+    deadline = time.monotonic() + timeout
+    while time.monotonic() < deadline:
+        found = probe()
+        if found:
+            return found
+        time.sleep(0.2)
+    raise RuntimeError("timed out waiting for " + what)
+
+
+def xdotool(*arguments):
+    result = subprocess.run(["xdotool", *arguments], capture_output=True, text=True)
+    return result.stdout.strip() if result.returncode == 0 else None
+
+
+def key(*keys):
+    subprocess.run(["xdotool", "key", "--delay", "100", *keys], check=True)
+    time.sleep(0.3)
+
+
+def type_text(text):
+    subprocess.run(["xdotool", "type", "--delay", "80", text], check=True)
+    time.sleep(0.3)
+
+
+def focused_title():
+    """The title of the top-level window with the keyboard focus."""
+    window = xdotool("getwindowfocus")
+    return xdotool("getwindowname", window) if window else None
+
+
+def wait_for_focused_title(title, what):
+    return wait_for(lambda: focused_title() == title, f"{what} (focus in a window titled {title!r})")
+
+
+SENTINEL = "mixora-journey-nothing-copied"
+
+
+def copied(keys=("ctrl+c",)):
+    """What the focused control puts on the clipboard on Ctrl+C. The
+    clipboard is set to a sentinel first, so a copy that never comes is told
+    from one that copied the same text as before."""
+    subprocess.run(["xclip", "-selection", "clipboard", "-i"], input=SENTINEL, text=True, check=True)
+    key(*keys)
+
+    def clipboard():
+        text = subprocess.run(["xclip", "-o", "-selection", "clipboard"], capture_output=True, text=True).stdout
+        return text if text != SENTINEL else None
+
+    try:
+        return wait_for(clipboard, "the clipboard", timeout=5).replace("\r\n", "\n")
+    except RuntimeError:
+        return None
+
+
+def expect_copy(expected, step, keys=("ctrl+c",)):
+    text = copied(keys)
+    check(text == expected, f"{step}: Ctrl+C copied {text!r}, not {expected!r}")
+
+
+def switch(keys, caption, step):
+    key(*keys)
+    wait_for_focused_title(f"Mixora - [{caption}]", step)
+
+
+def estimate(rows, figures, caption):
+    """Types the dimensions and units, Tabs on to Calculate, presses Space
+    and reads the figures, one Tab and Ctrl+C each."""
+    for i, (text, _) in enumerate(rows):
+        if i:
+            key("Tab")
+        type_text(text)
+    for _, unit in rows:
+        key("Tab", "ctrl+a")
+        type_text(unit)
+    key("Tab", "Tab", "space")  # past Clear to Calculate
+    for i, figure in enumerate(figures):
+        expect_copy(figure, f"{caption}: read-out {i + 1}", ("Tab", "ctrl+c"))
+
+
+def restore(main):
+    """Clicks the child window's Restore button, the middle of the three at
+    the menu bar's end: the client area's top right corner."""
+    geometry = dict(line.split("=") for line in xdotool("getwindowgeometry", "--shell", main).splitlines())
+    subprocess.run(["xdotool", "mousemove", "--window", main, str(int(geometry["WIDTH"]) - 30), "10", "click", "1"],
+                   check=True)
+    wait_for_focused_title("Mixora", "the restored calculator")
+
+
+def journey():
+    splash = wait_for(lambda: xdotool("search", "--onlyvisible", "--classname", "^mixora\\.exe$"), "the splash")
+    wait_for(lambda: xdotool("getwindowfocus") in splash.split(), "the splash to take the keyboard focus")
+    key("space")
+    main = wait_for(lambda: xdotool("search", "--onlyvisible", "--name", "^Mixora - \\[Slab Calculator\\]$"),
+                    "the main window").split()[0]
+    wait_for(lambda: xdotool("getwindowfocus") == main, "the main window to take the keyboard focus")
+
+    estimate(SLAB, SLAB_FIGURES, "Slab Calculator")
+    expect_copy(SLAB[0][0], "Tab past the last read-out to Thickness", ("Tab", "ctrl+c"))
+    expect_copy(SLAB[0][1], "Tab to the thickness's unit", ("Tab", "Tab", "Tab", "ctrl+c"))
+
+    switch(["alt+f"], "Footing Calculator", "Alt+F")
+    estimate([("1,5", "Feet")] * 3, FOOTING_FIGURES, "Footing Calculator")
+    switch(["alt+c"], "Circular Calculator", "Alt+C")
+    type_text("0,3")
+    switch(["alt+s"], "Slab Calculator", "Alt+S")
+    expect_copy(SLAB[0][1], "the slab calculator's box, kept", ("ctrl+a", "ctrl+c"))
+    # Alt alone goes to the menu bar, on Slab; Right twice and Enter choose Circular.
+    key("alt")
+    time.sleep(0.5)
+    switch(["Right", "Right", "Return"], "Circular Calculator", "Alt, Right, Right, Enter")
+    expect_copy("0,3", "the circular calculator's diameter, kept", ("ctrl+a", "ctrl+c"))
+    key("alt")
+    time.sleep(0.5)
+    switch(["Left", "Right", "Return"], "Slab Calculator", "Alt, Left, Right, Enter")
+    expect_copy(SLAB[0][1], "the slab calculator's box, kept again", ("ctrl+a", "ctrl+c"))
+
+    # Back to Width, where Backtab selects the text; End leaves none selected.
+    key("shift+Tab", "shift+Tab", "End")
+    restore(main)
+    # Restore keeps the focus in Width and selects nothing: typed text goes after "10".
+    type_text("x")
+    expect_copy("10x", "Restore kept the focus in Width, with nothing selected", ("ctrl+a", "ctrl+c"))
+
+    key(*["Tab"] * 6, "space")  # Calculate with a width that is no number
+    wait_for(lambda: focused_title() == "Mixora" and xdotool("getwindowfocus") != main, "the prompt")
+    prompt = copied() or ""
+    check(PROMPT in prompt, f"the prompt said {prompt!r}, not {PROMPT!r}")
+    key("Return")
+    wait_for(lambda: xdotool("getwindowfocus") == main, "the prompt to close")
+    # The prompt empties the box and gives it the focus.
+    type_text("7")
+    expect_copy("7", "the emptied width box has the focus", ("ctrl+a", "ctrl+c"))
+    key("alt+F4")
+
+
+def main():
+    process = subprocess.Popen(sys.argv[1:], stdout=subprocess.DEVNULL, stderr=subprocess.DEVNULL)
+    try:
+        journey()
+        check(process.wait(timeout=20) == 0, "the program did not end cleanly on Alt+F4")
+    except (RuntimeError, subprocess.TimeoutExpired) as error:
+        failures.append(str(error))
+        print("FAIL:", error, flush=True)
+    finally:
+        if process.poll() is None:
+            process.kill()
+    print("keyboard journey:", "failed" if failures else "passed")
+    return 1 if failures else 0
+
+
+if __name__ == "__main__":
+    sys.exit(main())
