@@ -53,6 +53,9 @@ endforeach()
 
 # NSIS commands below are handed to the installer script as written.
 set(CPACK_VERBATIM_VARIABLES ON)
+# Compressed as one stream: Qt's DLLs share much, which file-by-file
+# compression cannot use.
+set(CPACK_NSIS_COMPRESSOR "/SOLID lzma")
 
 # The installer: Mixora in Program Files (the 64-bit one), a Start-menu entry
 # with the program's icon, and an entry in Add or Remove Programs. A second
