@@ -192,6 +192,7 @@ start_installed_program
 press_continue
 work_out_slab
 switch_and_close
+as_root env DISPLAY="$DISPLAY" tests/uia/run-uia-check.sh "$installer" "$build/uiaclient.exe" || fault "a Windows screen reader does not hear the names a Linux one hears"
 
 echo "== silent uninstall"
 wine 'C:/Program Files/Mixora/Uninstall.exe' /S
