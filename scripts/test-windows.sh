@@ -125,6 +125,7 @@ wineserver -w
 check_installed
 make_decimal_comma_locale
 keyboard_journey
+as_root env DISPLAY="$DISPLAY" tests/uia/run-uia-check.sh "$installer" "$build/uiaclient.exe" || fault "a Windows screen reader does not hear the names a Linux one hears"
 
 echo "== silent uninstall"
 wine 'C:/Program Files/Mixora/Uninstall.exe' /S
