@@ -617,7 +617,8 @@ void TestShell::styleIconsAsTheBaseStyleDrawsThem_data()
     QTest::newRow("message box, not held back") << QStyle::SP_MessageBoxWarning;
 }
 
-// Icons the style makes only when first drawn still draw as the base style's.
+// Icons the style makes only when first drawn still draw as the base style's,
+// at the screen's scale too.
 void TestShell::styleIconsAsTheBaseStyleDrawsThem()
 {
     QFETCH(QStyle::StandardPixmap, icon);
@@ -629,7 +630,7 @@ void TestShell::styleIconsAsTheBaseStyleDrawsThem()
     QVERIFY(!base.isNull());
     QCOMPARE(ours.isNull(), false);
     QCOMPARE(ours.availableSizes(), base.availableSizes());
-    for (qreal ratio : {1.0, 2.0}) {
+    for (qreal ratio : {1.0, 2.0, qApp->devicePixelRatio()}) {
         for (QIcon::Mode mode : {QIcon::Normal, QIcon::Disabled}) {
             const QImage drawn = ours.pixmap(QSize(16, 16), ratio, mode).toImage();
             QVERIFY(!drawn.isNull());
