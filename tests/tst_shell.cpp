@@ -25,6 +25,8 @@
 using driver::words;
 #include <QTimer>
 
+#include <algorithm>
+
 // Start-up, the splash window, the main window and the switching between
 // calculators, on the program's own windows.
 class TestShell : public QObject
@@ -143,6 +145,33 @@ bool isCentred(QWidget *window)
 void deleteLaterNow()
 {
     QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+}
+
+// Whether the picture stands in the image unscaled: each of its opaque
+// pixels, at one place.
+bool showsPixelForPixel(const QImage &image, const QImage &picture)
+{
+    const QImage in = image.convertToFormat(QImage::Format_ARGB32);
+    const QImage what = picture.convertToFormat(QImage::Format_ARGB32);
+    QList<QPoint> opaque;
+    for (int y = 0; y < what.height(); ++y) {
+        for (int x = 0; x < what.width(); ++x) {
+            if (qAlpha(what.pixel(x, y)) == 255)
+                opaque.append(QPoint(x, y));
+        }
+    }
+    if (opaque.isEmpty())
+        return false;
+    for (int top = 0; top + what.height() <= in.height(); ++top) {
+        for (int left = 0; left + what.width() <= in.width(); ++left) {
+            const bool all = std::all_of(opaque.cbegin(), opaque.cend(), [&](QPoint at) {
+                return in.pixel(at + QPoint(left, top)) == what.pixel(at);
+            });
+            if (all)
+                return true;
+        }
+    }
+    return false;
 }
 
 
@@ -622,20 +651,24 @@ void TestShell::icons()
 void TestShell::styleIconsAsTheBaseStyleDrawsThem_data()
 {
     QTest::addColumn<QStyle::StandardPixmap>("icon");
+    QTest::addColumn<bool>("onChildButton"); // a maximised calculator's, at the menu bar's end
 
-    QTest::newRow("title bar, window menu") << QStyle::SP_TitleBarMenuButton;
-    QTest::newRow("title bar, minimise") << QStyle::SP_TitleBarMinButton;
-    QTest::newRow("title bar, maximise") << QStyle::SP_TitleBarMaxButton;
-    QTest::newRow("title bar, restore") << QStyle::SP_TitleBarNormalButton;
-    QTest::newRow("title bar, close") << QStyle::SP_TitleBarCloseButton;
-    QTest::newRow("menu bar overflow") << QStyle::SP_ToolBarHorizontalExtensionButton;
-    QTest::newRow("message box, not held back") << QStyle::SP_MessageBoxWarning;
+    QTest::newRow("title bar, window menu") << QStyle::SP_TitleBarMenuButton << false;
+    QTest::newRow("title bar, minimise") << QStyle::SP_TitleBarMinButton << true;
+    QTest::newRow("title bar, maximise") << QStyle::SP_TitleBarMaxButton << false;
+    QTest::newRow("title bar, restore") << QStyle::SP_TitleBarNormalButton << true;
+    QTest::newRow("title bar, close") << QStyle::SP_TitleBarCloseButton << true;
+    QTest::newRow("menu bar overflow") << QStyle::SP_ToolBarHorizontalExtensionButton << false;
+    QTest::newRow("message box, not held back") << QStyle::SP_MessageBoxWarning << false;
 }
 
-// Icons the style makes only when first drawn still draw as the base style's.
+// Icons the style makes only when first drawn still draw as the base style's,
+// at the screen's scale too; a child's buttons show theirs drawn for that
+// scale, not a smaller picture scaled up.
 void TestShell::styleIconsAsTheBaseStyleDrawsThem()
 {
     QFETCH(QStyle::StandardPixmap, icon);
+    QFETCH(bool, onChildButton);
 
     auto *proxy = qobject_cast<QProxyStyle *>(QApplication::style());
     QVERIFY(proxy && proxy->baseStyle());
@@ -644,13 +677,25 @@ void TestShell::styleIconsAsTheBaseStyleDrawsThem()
     QVERIFY(!base.isNull());
     QCOMPARE(ours.isNull(), false);
     QCOMPARE(ours.availableSizes(), base.availableSizes());
-    for (qreal ratio : {1.0, 2.0}) {
+    for (qreal ratio : {1.0, 2.0, qApp->devicePixelRatio()}) {
         for (QIcon::Mode mode : {QIcon::Normal, QIcon::Disabled}) {
             const QImage drawn = ours.pixmap(QSize(16, 16), ratio, mode).toImage();
             QVERIFY(!drawn.isNull());
             QCOMPARE(drawn, base.pixmap(QSize(16, 16), ratio, mode).toImage());
         }
     }
+    if (!onChildButton)
+        return;
+
+    pressContinue();
+    QWidget *buttons = MDIForm1->menuBar()->cornerWidget(Qt::TopRightCorner);
+    QVERIFY(buttons);
+    const QImage shown = buttons->grab().toImage();
+    // Styles differ in the size they give it.
+    bool found = false;
+    for (int extent = 8; extent <= 16 && !found; ++extent)
+        found = showsPixelForPixel(shown, ours.pixmap(QSize(extent, extent), shown.devicePixelRatio()).toImage());
+    QVERIFY(found);
 }
 
 void TestShell::programIdentity()

@@ -1,9 +1,12 @@
-// Every platform and Qt version; Alt alone kept from the menu bar on Linux before Qt 6.8.
+// Every platform and Qt version; Alt alone kept from the menu bar on Linux
+// before Qt 6.8; a maximised child's buttons on Windows.
 #include "platform/style/appstyle.h"
 
 #include "platform/style/latericon.h"
 
+#include <QPainter>
 #include <QPointer>
+#include <QStyleOption>
 
 namespace platform {
 namespace {
@@ -37,6 +40,50 @@ QIcon AppStyle::standardIcon(StandardPixmap icon, const QStyleOption *option, co
     }
     return *cached;
 }
+
+#ifdef Q_OS_WIN
+// Qt's windowsvista style (6.4, and still 6.9) draws a maximised child's
+// buttons from the theme's one small picture of each; where a button is twice
+// that picture's size (from 144 dpi with Wine's theme), it draws them at half
+// their size and doubles that (its answer to QTBUG-75927): blurred. Drawn
+// here instead as the theme's push buttons with the title-bar icons, both at
+// the screen's scale.
+void AppStyle::drawComplexControl(ComplexControl control, const QStyleOptionComplex *option, QPainter *painter,
+                                  const QWidget *widget) const
+{
+    if (control != CC_MdiControls) {
+        QProxyStyle::drawComplexControl(control, option, painter, widget);
+        return;
+    }
+    struct Button
+    {
+        SubControl control;
+        StandardPixmap icon;
+    };
+    static constexpr Button buttons[] = {
+        {SC_MdiMinButton, SP_TitleBarMinButton},
+        {SC_MdiNormalButton, SP_TitleBarNormalButton},
+        {SC_MdiCloseButton, SP_TitleBarCloseButton},
+    };
+    // The size the common style gives a title bar's button icons: the
+    // theme's glyphs are as small beside their buttons.
+    const QSize iconSize(10, 10);
+    for (const Button &button : buttons) {
+        if (!(option->subControls & button.control))
+            continue;
+        QStyleOption bevel = *option;
+        bevel.rect = subControlRect(control, option, button.control, widget);
+        bevel.state &= ~(State_Sunken | State_MouseOver);
+        if (option->activeSubControls & button.control)
+            bevel.state |= option->state & (State_Sunken | State_MouseOver);
+        drawPrimitive(PE_PanelButtonBevel, &bevel, painter, widget);
+        const QIcon::Mode mode = option->state & State_Enabled ? QIcon::Normal : QIcon::Disabled;
+        const QPixmap icon = standardIcon(button.icon, &bevel, widget)
+                                 .pixmap(iconSize, painter->device()->devicePixelRatio(), mode);
+        drawItemPixmap(painter, bevel.rect, Qt::AlignCenter, icon);
+    }
+}
+#endif
 
 #if defined(Q_OS_LINUX) && QT_VERSION < QT_VERSION_CHECK(6, 8, 0)
 int AppStyle::styleHint(StyleHint hint, const QStyleOption *option, const QWidget *widget,

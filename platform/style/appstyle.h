@@ -19,6 +19,9 @@ namespace platform {
 // reader listening, Qt 6.4 at times took Alt+F's release for a lone Alt and
 // left the focus in the menu bar. Elsewhere Alt alone goes to the menu bar,
 // as the platform's own programs do.
+//
+// On Windows, a maximised child's buttons at the menu bar's end are the
+// theme's push buttons with the title-bar icons, sharp at every scale.
 class AppStyle : public QProxyStyle
 {
     Q_OBJECT
@@ -28,6 +31,10 @@ public:
 
     QIcon standardIcon(StandardPixmap icon, const QStyleOption *option = nullptr,
                        const QWidget *widget = nullptr) const override;
+#ifdef Q_OS_WIN
+    void drawComplexControl(ComplexControl control, const QStyleOptionComplex *option, QPainter *painter,
+                            const QWidget *widget = nullptr) const override;
+#endif
 #if defined(Q_OS_LINUX) && QT_VERSION < QT_VERSION_CHECK(6, 8, 0)
     int styleHint(StyleHint hint, const QStyleOption *option = nullptr, const QWidget *widget = nullptr,
                   QStyleHintReturn *returnData = nullptr) const override;

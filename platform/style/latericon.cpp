@@ -27,9 +27,13 @@ void LaterIconEngine::paint(QPainter *painter, const QRect &rect, QIcon::Mode mo
     icon().paint(painter, rect, Qt::AlignCenter, mode, state);
 }
 
+// An engine's pixmap and size are in device pixels at a ratio of 1, where
+// QIcon's own, asked without a ratio, take the application's: on a screen at
+// 150 % that gave 24 pixels for 16, and oversized icons on a 100 % screen
+// beside it.
 QPixmap LaterIconEngine::pixmap(const QSize &size, QIcon::Mode mode, QIcon::State state)
 {
-    return icon().pixmap(size, mode, state);
+    return icon().pixmap(size, 1.0, mode, state);
 }
 
 // The made icon is asked as QIcon asked this one, so that it picks and scales
@@ -46,7 +50,7 @@ QPixmap LaterIconEngine::scaledPixmap(const QSize &size, QIcon::Mode mode, QIcon
 
 QSize LaterIconEngine::actualSize(const QSize &size, QIcon::Mode mode, QIcon::State state)
 {
-    return icon().actualSize(size, mode, state);
+    return pixmap(size, mode, state).size();
 }
 
 QList<QSize> LaterIconEngine::availableSizes(QIcon::Mode mode, QIcon::State state)
