@@ -3,22 +3,38 @@
 #   1. the whole test suite;
 #   2. the same suite built with AddressSanitizer and UndefinedBehaviorSanitizer;
 #   3. a bounded fuzzing run of the estimation core (FUZZ_SECONDS per target).
-# With --quick, only the tests of the core and the windows (ctest labels
-# core and windows), two at a time.
+# With --labels LIST (ctest labels, comma-separated: core, windows, desktop,
+# package), only the suite's tests of those labels, two at a time, and
+# neither the sanitizer nor the fuzzing run. --quick is --labels core,windows.
+# Usage: test.sh [--quick | --labels LIST]
 set -euo pipefail
 cd "$(dirname "$0")/.."
 source scripts/lib.sh
 
-quick=false
-[ "${1:-}" = --quick ] && quick=true
+labels=
+case "${1:-}" in
+    "") ;;
+    --quick) labels=core,windows ;;
+    --labels)
+        labels=${2:?--labels needs a comma-separated list of labels}
+        if [[ ! $labels =~ ^(core|windows|desktop|package)(,(core|windows|desktop|package))*$ ]]; then
+            echo "unknown labels: $labels (core, windows, desktop, package)" >&2
+            exit 2
+        fi
+        ;;
+    *)
+        echo "usage: $0 [--quick | --labels LIST]" >&2
+        exit 2
+        ;;
+esac
 
 scripts/install-deps.sh test
 export QT_QPA_PLATFORM=offscreen
 
 echo "== test suite"
 build_tree build-tests -DCMAKE_BUILD_TYPE=Debug -DBUILD_TESTING=ON
-if $quick; then
-    ctest --test-dir build-tests --output-on-failure --parallel "$(nproc)" -L '^(core|windows)$'
+if [ -n "$labels" ]; then
+    ctest --test-dir build-tests --output-on-failure --parallel "$(nproc)" -L "^(${labels//,/|})\$"
     exit 0
 fi
 ctest --test-dir build-tests --output-on-failure

@@ -1,4 +1,5 @@
-// Every platform and Qt version; its parts for Linux and Qt 6.4 are guarded.
+// Every platform and Qt version; its parts for Linux with Qt 6.4 or 6.11 are
+// guarded.
 #include "platform/accessibility/accessibility.h"
 
 #include "platform/accessibility/comboboxaccessible.h"
@@ -12,6 +13,9 @@
 #ifdef MIXORA_ATSPI_WORKAROUNDS
 #include "platform/accessibility/focusreport.h"
 #include "platform/accessibility/lineeditaccessible.h"
+#endif
+#ifdef MIXORA_ALERT_DESCRIPTION
+#include "platform/accessibility/messageboxaccessible.h"
 #endif
 
 namespace platform::accessibility {
@@ -54,6 +58,10 @@ QAccessibleInterface *interfaceFor(const QString &className, QObject *object)
 #ifdef MIXORA_ATSPI_WORKAROUNDS
     if (className == QLatin1String("QLineEdit"))
         return new LineEditAccessible(static_cast<QLineEdit *>(object));
+#endif
+#ifdef MIXORA_ALERT_DESCRIPTION
+    if (className == QLatin1String("QMessageBox"))
+        return new MessageBoxAccessible(static_cast<QMessageBox *>(object));
 #endif
 #if QT_VERSION < QT_VERSION_CHECK(6, 8, 0)
     if (auto *notice = dynamic_cast<Notice *>(object))

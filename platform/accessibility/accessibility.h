@@ -9,7 +9,9 @@ class QWidget;
 //   unit boxes' interface (comboboxaccessible) and the announcements;
 // - on Linux before Qt 6.8, what works around Orca 43 or Qt 6.4's AT-SPI
 //   bridge: the focus reports (focusreport) and the line edits' text
-//   attributes (lineeditaccessible).
+//   attributes (lineeditaccessible);
+// - on Linux from Qt 6.11, what Orca 51 needs to hear a prompt's message:
+//   the message box's text as its description (messageboxaccessible).
 namespace platform::accessibility {
 
 // Call once, after the QApplication exists and before the first window.

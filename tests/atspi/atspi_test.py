@@ -12,6 +12,7 @@ import sys
 import time
 
 import pyatspi
+from gi.repository import GLib
 
 READOUTS = ["Cubic Yards", "Cubic Meters", "Estimated Cost ($)", "60lb bags",
             "Cost of 60lb bags", "80lb bags", "Cost of 80lb bags"]
@@ -57,7 +58,14 @@ def check(condition, message):
 def wait_for(find, what, timeout=10.0):
     deadline = time.monotonic() + timeout
     while time.monotonic() < deadline:
-        found = find()
+        try:
+            found = find()
+        except GLib.Error as error:
+            # An object went away while the tree was walked (a window being
+            # made or closed, slower under the sanitizers): walk it again.
+            if "No such object path" not in str(error):
+                raise
+            found = None
         if found:
             return found
         time.sleep(0.05)

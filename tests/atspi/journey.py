@@ -69,12 +69,27 @@ class Orca:
     FIGURE = re.compile(r"^(\d[\d.,]*\d|\d) selected\.?$")
 
     def __init__(self, work):
+        # Started with --replace, Orca kills every other of this user, even
+        # one in another root whose runs take another lock file: wait for
+        # such a one to end.
+        wait_for(lambda: not self.others_running(), "another Orca to end", timeout=120)
         self.log = os.path.join(work, "orca.log")
         self.process = subprocess.Popen(["orca", "--replace", "--debug-file=" + self.log],
                                         stdout=subprocess.DEVNULL, stderr=subprocess.DEVNULL)
         wait_for(lambda: "Screen reader on" in " ".join(self.lines()), "Orca to start", timeout=30)
         self.expected = []
         self.waited_for = 0  # how many of expected quiet() has waited for
+
+    @staticmethod
+    def others_running():
+        for pid in filter(str.isdigit, os.listdir("/proc")):
+            try:
+                with open(f"/proc/{pid}/comm", encoding="utf-8") as comm:
+                    if comm.read().strip() == "orca" and os.stat(f"/proc/{pid}").st_uid == os.getuid():
+                        return True
+            except OSError:
+                pass
+        return False
 
     def lines(self):
         try:

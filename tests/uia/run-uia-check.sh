@@ -8,7 +8,7 @@
 # Debian 12's Wine 8 cannot serve Qt's provider: the first step below a
 # window deadlocks the program (Wine's provider thread waits for Qt's GUI
 # thread, which waits for it). Wine 10 serves it; so this runs in the
-# Debian 13 root that scripts/test-debian13.sh makes, with that release's
+# Debian 13 root that scripts/test-debian.sh 13 makes, with that release's
 # Wine, on the caller's X display. Neither Wine serves control patterns or
 # the Value property: keys typed with xdotool drive the program, and no
 # figure can be read back through UI Automation.
@@ -154,9 +154,9 @@ source "$here/../../scripts/lib.sh"
 [ -n "${DISPLAY:-}" ] || { echo "no DISPLAY to run the program on" >&2; exit 1; }
 root=$(mixora_cache_dir)/debian13
 [ -e "$root/.complete" ] ||
-    { echo "no Debian 13 root in $root: scripts/test-debian13.sh makes it" >&2; exit 1; }
+    { echo "no Debian 13 root in $root: scripts/test-debian.sh 13 makes it" >&2; exit 1; }
 echo "== what a screen reader hears: UI Automation under Wine 10"
-# One user of the root at a time, as in scripts/test-debian13.sh.
+# One user of the root at a time, as in scripts/test-debian.sh 13.
 exec {lock}>"$(mixora_cache_dir)/debian13.lock"
 flock "$lock"
 make_work_dir
