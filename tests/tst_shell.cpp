@@ -147,6 +147,7 @@ void deleteLaterNow()
     QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
 }
 
+#ifdef Q_OS_WIN
 // Whether the picture stands in the image unscaled: each of its opaque
 // pixels, at one place.
 bool showsPixelForPixel(const QImage &image, const QImage &picture)
@@ -173,6 +174,7 @@ bool showsPixelForPixel(const QImage &image, const QImage &picture)
     }
     return false;
 }
+#endif
 
 
 } // namespace
@@ -663,8 +665,8 @@ void TestShell::styleIconsAsTheBaseStyleDrawsThem_data()
 }
 
 // Icons the style makes only when first drawn still draw as the base style's,
-// at the screen's scale too; a child's buttons show theirs drawn for that
-// scale, not a smaller picture scaled up.
+// at the screen's scale too; on Windows a child's buttons show theirs drawn
+// for that scale, not a smaller picture scaled up.
 void TestShell::styleIconsAsTheBaseStyleDrawsThem()
 {
     QFETCH(QStyle::StandardPixmap, icon);
@@ -684,6 +686,10 @@ void TestShell::styleIconsAsTheBaseStyleDrawsThem()
             QCOMPARE(drawn, base.pixmap(QSize(16, 16), ratio, mode).toImage());
         }
     }
+    // On Windows the style draws a maximised child's buttons itself; elsewhere
+    // the base style draws them its own way (Fusion in Qt 6.11 not from
+    // these icons).
+#ifdef Q_OS_WIN
     if (!onChildButton)
         return;
 
@@ -696,6 +702,9 @@ void TestShell::styleIconsAsTheBaseStyleDrawsThem()
     for (int extent = 8; extent <= 16 && !found; ++extent)
         found = showsPixelForPixel(shown, ours.pixmap(QSize(extent, extent), shown.devicePixelRatio()).toImage());
     QVERIFY(found);
+#else
+    Q_UNUSED(onChildButton);
+#endif
 }
 
 void TestShell::programIdentity()
