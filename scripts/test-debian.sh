@@ -86,12 +86,13 @@ mounts+=("$root$orca_lock")
 cp /etc/resolv.conf "$root/etc/resolv.conf"
 
 # The tracked and new files, without .git (nor those deleted but not yet
-# committed); unchanged files keep their times, so a second run rebuilds
-# only what changed.
+# committed). Unchanged files keep their times, so a second run rebuilds
+# only what changed; a changed one is stamped now, not with its time here,
+# which can be older than the root's build (of another clone, say).
 echo "== copying the sources into the root"
 mkdir -p "$root/root/mixora"
 git ls-files -z --cached --others --exclude-standard |
-    rsync -a --checksum --delete --ignore-missing-args --from0 --files-from=- ./ "$root/root/mixora/"
+    rsync -rlpD --checksum --delete --ignore-missing-args --from0 --files-from=- ./ "$root/root/mixora/"
 # rsync --delete only deletes within the listed files' folders; sweep the rest.
 (cd "$root/root/mixora" && find . -path './build*' -prune -o -type f -print0) |
     while IFS= read -r -d '' file; do
