@@ -120,3 +120,15 @@ start_openbox() {
 window_manager_running() {
     xprop -root _NET_SUPPORTING_WM_CHECK 2>/dev/null | grep -q 'window id'
 }
+
+# The first visible window that xdotool finds with the given search, as it
+# appears; fails after 30 seconds.
+# Usage: wait_for_window XDOTOOL-SEARCH-ARGUMENT...
+wait_for_window() {
+    local id
+    for _ in $(seq 150); do
+        id=$(xdotool search --onlyvisible "$@" 2>/dev/null | head -n 1) && [ -n "$id" ] && { echo "$id"; return 0; }
+        sleep 0.2
+    done
+    return 1
+}

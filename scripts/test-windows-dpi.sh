@@ -65,17 +65,6 @@ run_tests() {
     wineserver -w
 }
 
-# The first visible window that xdotool finds with the given search, as it
-# appears.
-wait_for_window() {
-    local id
-    for _ in $(seq 150); do
-        id=$(xdotool search --onlyvisible "$@" 2>/dev/null | head -n 1) && [ -n "$id" ] && { echo "$id"; return 0; }
-        sleep 0.2
-    done
-    return 1
-}
-
 # Pixels that differ between two pictures.
 differing_pixels() {
     compare -metric AE "$1" "$2" null: 2>&1 || true

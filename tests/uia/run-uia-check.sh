@@ -71,16 +71,6 @@ check_names() {
         fail_check "the $caption calculator's names differ from Linux's (< Linux, > Windows)"
 }
 
-# The first visible window that xdotool finds with the given search.
-wait_for_window() {
-    local id
-    for _ in $(seq 150); do
-        id=$(xdotool search --onlyvisible "$@" 2>/dev/null | head -n 1) && [ -n "$id" ] && { echo "$id"; return 0; }
-        sleep 0.2
-    done
-    return 1
-}
-
 splash_has_keyboard() {
     [ "$(xdotool getwindowfocus 2>/dev/null)" = "$splash" ]
 }
