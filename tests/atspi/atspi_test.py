@@ -9,67 +9,30 @@ alert. Usage: atspi_test.py PROGRAM LOCALE (C or de_DE).
 import os
 import subprocess
 import sys
-import time
 
 import pyatspi
 from gi.repository import GLib
 
-READOUTS = ["Cubic Yards", "Cubic Meters", "Estimated Cost ($)", "60lb bags",
-            "Cost of 60lb bags", "80lb bags", "Cost of 80lb bags"]
+sys.path.insert(0, os.path.join(os.path.dirname(os.path.abspath(__file__)), ".."))
+import desktop_user  # noqa: E402
 
-# Menu command, window caption, (dimension name, text, unit) rows, figures.
-ESTIMATES = {
-    "C": [
-        ("Slab", "Slab Calculator",
-         [("Thickness:", "4", "Inches"), ("Width:", "10", "Feet"), ("Length:", "10", "Feet")],
-         ["1.23", "0.93", "92.25", "73.8", "369", "55.35", "332.1"]),
-        ("Footing", "Footing Calculator",
-         [("Depth:", "1.5", "Feet"), ("Width:", "1.5", "Feet"), ("Length:", "1.5", "Feet")],
-         ["0.12", "0.09", "9", "7.2", "36", "5.4", "32.4"]),
-        ("Circular", "Circular Calculator",
-         [("Diameter:", "0.3", "Meters"), ("Height:", "1.2", "Meters")],
-         ["0.11", "0.08", "8.25", "6.6", "33", "4.95", "29.7"]),
-    ],
-    "de_DE": [
-        ("Slab", "Slab Calculator",
-         [("Thickness:", "0,5", "Feet"), ("Width:", "10", "Feet"), ("Length:", "10", "Feet")],
-         ["1,85", "1,41", "138,75", "111", "555", "83,25", "499,5"]),
-        ("Footing", "Footing Calculator",
-         [("Depth:", "1,5", "Feet"), ("Width:", "1,5", "Feet"), ("Length:", "1,5", "Feet")],
-         ["0,12", "0,09", "9", "7,2", "36", "5,4", "32,4"]),
-        ("Circular", "Circular Calculator",
-         [("Diameter:", "0,3", "Meters"), ("Height:", "1,2", "Meters")],
-         ["0,11", "0,08", "8,25", "6,6", "33", "4,95", "29,7"]),
-    ],
-}
-
-# What the prompt test types, and the prompt it must raise.
-UNUSABLE = {"C": "12 ft", "de_DE": "2.5"}
-
-failures = []
+failures = desktop_user.failures
+READOUTS, ESTIMATES, UNUSABLE, PROMPT = (desktop_user.READOUTS, desktop_user.ESTIMATES, desktop_user.UNUSABLE,
+                                         desktop_user.PROMPT)
+check = desktop_user.check
 
 
-def check(condition, message):
-    if not condition:
-        failures.append(message)
-        print("FAIL:", message)
-
-
-def wait_for(find, what, timeout=10.0):
-    deadline = time.monotonic() + timeout
-    while time.monotonic() < deadline:
+def wait_for(find, what, timeout=20.0):
+    def probe():
         try:
-            found = find()
+            return find()
         except GLib.Error as error:
             # An object went away while the tree was walked (a window being
             # made or closed, slower under the sanitizers): walk it again.
             if "No such object path" not in str(error):
                 raise
-            found = None
-        if found:
-            return found
-        time.sleep(0.05)
-    raise RuntimeError("timed out waiting for " + what)
+            return None
+    return desktop_user.wait_for(probe, what, timeout)
 
 
 def descendants(node):
@@ -154,7 +117,7 @@ def prompt_for_unusable(app, text):
     press(find(window, pyatspi.ROLE_PUSH_BUTTON, "Calculate"))
     alert = wait_for(lambda: find(app, pyatspi.ROLE_ALERT), "the prompt")
     texts = [node.name for node in descendants(alert)] + [alert.name, alert.description]
-    check("Please enter a number value for the Width." in texts, f"the alert said {texts}")
+    check(PROMPT in texts, f"the alert said {texts}")
     press(find(alert, pyatspi.ROLE_PUSH_BUTTON, "OK"))
     wait_for(lambda: find(app, pyatspi.ROLE_ALERT) is None, "the prompt to close")
     check(text_of(width) == "", "the width box was not emptied")

@@ -17,21 +17,12 @@ import time
 
 import pyatspi
 
-from atspi_test import (ESTIMATES, READOUTS, application, check, descendants, failures, find,
+from atspi_test import (ESTIMATES, PROMPT, READOUTS, application, check, descendants, failures, find,
                         start_accessibility_bus, text_of, wait_for)
+from desktop_user import key, type_text
 
 SLAB_FIGURES = ESTIMATES["C"][0][3]
 FOOTING_FIGURES = ESTIMATES["C"][1][3]
-
-
-def key(*keys):
-    subprocess.run(["xdotool", "key", "--delay", "100", *keys], check=True)
-    time.sleep(0.3)
-
-
-def type_text(text):
-    subprocess.run(["xdotool", "type", "--delay", "80", text], check=True)
-    time.sleep(0.3)
 
 
 def active_title():
@@ -278,8 +269,8 @@ def journey(app, orca):
     key(*["Tab"] * 6, "space")
     alert = wait_for(lambda: find(app, pyatspi.ROLE_ALERT), "the prompt")
     texts = [node.name for node in descendants(alert)] + [alert.name, alert.description]
-    check("Please enter a number value for the Width." in texts, f"the prompt said {texts}")
-    orca.hears("Please enter a number value for the Width.", "prompt")
+    check(PROMPT in texts, f"the prompt said {texts}")
+    orca.hears(PROMPT, "prompt")
     orca.quiet()
     key("Return")
     wait_for(lambda: find(app, pyatspi.ROLE_ALERT) is None, "the prompt to close")

@@ -21,21 +21,18 @@ inside=/mnt/mixora-uia
 
 # The names heard on Linux, in the order of the tree: the window and the
 # calculator, each dimension box with its unit box (whose edit line carries
-# the same name), the buttons, the seven read-outs, the menu.
+# the same name), the buttons, the seven read-outs, the menu. The Linux
+# tests name them in desktop_user.py.
 expected_names() {
-    local caption=$1 rows=() row
-    case $caption in
-        Slab) rows=(Thickness Width Length) ;;
-        Footing) rows=(Depth Width Length) ;;
-        Circular) rows=(Diameter Height) ;;
-    esac
+    local caption=$1 row readout
     printf 'Window\tMixora - [%s Calculator]\nWindow\t%s Calculator\n' "$caption" "$caption"
-    for row in "${rows[@]}"; do
+    while IFS= read -r row; do
         printf 'Edit\t%s:\nComboBox\t%s unit\nEdit\t%s unit\n' "$row" "$row" "$row"
-    done
+    done < <(python3 "$inside/desktop_user.py" rows "$caption")
     printf 'Button\t%s\n' Clear Calculate
-    printf 'Edit\t%s\n' "Cubic Yards" "Estimated Cost (\$)" "Cubic Meters" "60lb bags" "80lb bags" \
-        "Cost of 60lb bags" "Cost of 80lb bags"
+    while IFS= read -r readout; do
+        printf 'Edit\t%s\n' "$readout"
+    done < <(python3 "$inside/desktop_user.py" readouts)
     printf 'MenuItem\t%s\n' Slab Footing Circular
 }
 
@@ -108,7 +105,7 @@ check_prompt() {
 # program and the checks.
 run_inside() {
     source "$inside/lib.sh"
-    install_missing wine wine64 xdotool
+    install_missing wine wine64 xdotool python3
     export WINEPREFIX=/tmp/wine-prefix WINEARCH=win64 WINEDEBUG=-all WINEDLLOVERRIDES="mscoree,mshtml="
     trap 'wineserver -k 2>/dev/null || true' EXIT
     echo "== $(wine --version) in the Debian 13 root"
@@ -150,7 +147,7 @@ echo "== what a screen reader hears: UI Automation under Wine 10"
 exec {lock}>"$(mixora_cache_dir)/debian13.lock"
 flock "$lock"
 make_work_dir
-cp "$installer" "$client" "$here/run-uia-check.sh" "$here/../../scripts/lib.sh" "$work/"
+cp "$installer" "$client" "$here/run-uia-check.sh" "$here/../../scripts/lib.sh" "$here/../desktop_user.py" "$work/"
 cp /etc/resolv.conf "$root/etc/resolv.conf"
 mkdir -p "$root$inside"
 # The mounts live in a namespace of their own and go with it.

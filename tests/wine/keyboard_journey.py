@@ -11,50 +11,23 @@ its text on Ctrl+C), Enter, Alt+F4. The window titles and the window with
 the keyboard focus are checked at each step.
 Usage: keyboard_journey.py COMMAND [ARGUMENT...]   (the program, under Wine)
 """
+import os
 import subprocess
 import sys
 import time
 
-SLAB = [("4", "Inches"), ("10", "Feet"), ("10", "Feet")]
-# In the read-outs' Tab order: cubic yards, cost, cubic metres, 60 lb bags,
-# 80 lb bags, their costs.
-SLAB_FIGURES = ["1,23", "92,25", "0,93", "73,8", "55,35", "369", "332,1"]
-FOOTING_FIGURES = ["0,12", "9", "0,09", "7,2", "5,4", "36", "32,4"]
-PROMPT = "Please enter a number value for the Width."
+sys.path.insert(0, os.path.join(os.path.dirname(os.path.abspath(__file__)), ".."))
+from desktop_user import ESTIMATES, PROMPT, check, failures, key, type_text, wait_for  # noqa: E402
 
-failures = []
-
-
-def check(condition, message):
-    if not condition:
-        failures.append(message)
-        print("FAIL:", message, flush=True)
-
-
-def wait_for(probe, what, timeout=20.0):
-    """Polls until probe() gives something true; a busy machine is slow."""
-    deadline = time.monotonic() + timeout
-    while time.monotonic() < deadline:
-        found = probe()
-        if found:
-            return found
-        time.sleep(0.2)
-    raise RuntimeError("timed out waiting for " + what)
+# The decimal-comma estimates: each row's text and unit, and the figures.
+(_, _, SLAB_ROWS, SLAB_FIGURES), (_, _, FOOTING_ROWS, FOOTING_FIGURES), _ = ESTIMATES["de_DE"]
+SLAB = [(text, unit) for _, text, unit in SLAB_ROWS]
+FOOTING = [(text, unit) for _, text, unit in FOOTING_ROWS]
 
 
 def xdotool(*arguments):
     result = subprocess.run(["xdotool", *arguments], capture_output=True, text=True)
     return result.stdout.strip() if result.returncode == 0 else None
-
-
-def key(*keys):
-    subprocess.run(["xdotool", "key", "--delay", "100", *keys], check=True)
-    time.sleep(0.3)
-
-
-def type_text(text):
-    subprocess.run(["xdotool", "type", "--delay", "80", text], check=True)
-    time.sleep(0.3)
 
 
 def focused_title():
@@ -134,7 +107,7 @@ def journey():
     expect_copy(SLAB[0][1], "Tab to the thickness's unit", ("Tab", "Tab", "Tab", "ctrl+c"))
 
     switch(["alt+f"], "Footing Calculator", "Alt+F")
-    estimate([("1,5", "Feet")] * 3, FOOTING_FIGURES, "Footing Calculator")
+    estimate(FOOTING, FOOTING_FIGURES, "Footing Calculator")
     switch(["alt+c"], "Circular Calculator", "Alt+C")
     type_text("0,3")
     switch(["alt+s"], "Slab Calculator", "Alt+S")
