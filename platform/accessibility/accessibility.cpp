@@ -16,6 +16,8 @@
 #endif
 #ifdef MIXORA_ALERT_DESCRIPTION
 #include "platform/accessibility/messageboxaccessible.h"
+
+#include <QMessageBox>
 #endif
 
 namespace platform::accessibility {

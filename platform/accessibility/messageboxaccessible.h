@@ -2,7 +2,8 @@
 #pragma once
 
 #include <QAccessibleWidget>
-#include <QMessageBox>
+
+class QMessageBox;
 
 namespace platform::accessibility {
 
@@ -16,29 +17,9 @@ namespace platform::accessibility {
 class MessageBoxAccessible : public QAccessibleWidget
 {
 public:
-    explicit MessageBoxAccessible(QMessageBox *box)
-        : QAccessibleWidget(box, QAccessible::AlertMessage)
-    {
-    }
+    explicit MessageBoxAccessible(QMessageBox *box);
 
-    // Qt's own texts: the title as the name, the message as the value and
-    // the informative text as the help.
-    QString text(QAccessible::Text t) const override
-    {
-        const auto *box = static_cast<QMessageBox *>(widget());
-        const QString own = QAccessibleWidget::text(t);
-        switch (t) {
-        case QAccessible::Name:
-        case QAccessible::Description:
-            return own.isEmpty() ? box->text() : own;
-        case QAccessible::Value:
-            return box->text();
-        case QAccessible::Help:
-            return box->informativeText();
-        default:
-            return own;
-        }
-    }
+    QString text(QAccessible::Text t) const override;
 };
 
 } // namespace platform::accessibility
