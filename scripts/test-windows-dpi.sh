@@ -55,7 +55,7 @@ run_tests() {
     WINEPATH="$(winepath -w "$qt/bin");$(winepath -w "$runtime");$(winepath -w /usr/x86_64-w64-mingw32/lib)"
     export WINEPATH
     for test in "tst_rectangularcalculator captionsFit" "tst_circularcalculator captionsFit" \
-                "tst_shell startupShowsOnlySplash styleIconsAsTheBaseStyleDrawsThem"; do
+                "tst_shell startupShowsOnlySplash styleIconsAsTheBaseStyleDrawsThem childButtonsDrawnForTheScale"; do
         read -ra args <<<"$test"
         echo "== $test at $dpi dpi"
         QT_QPA_PLATFORM=windows scripts/wine-run.sh "$build/${args[0]}.exe" "${args[@]:1}" ||
