@@ -6,29 +6,37 @@
 # With --labels LIST (ctest labels, comma-separated: core, windows, desktop,
 # package), only the suite's tests of those labels, two at a time, and
 # neither the sanitizer nor the fuzzing run. --quick is --labels core,windows.
-# Usage: test.sh [--quick | --labels LIST]
+# With --prepare, it only installs what that run needs, and builds and runs
+# nothing: CI readies the Debian roots so, beside its other work.
+# Usage: test.sh [--quick | --labels LIST] [--prepare]
 set -euo pipefail
 cd "$(dirname "$0")/.."
 source scripts/lib.sh
 
-labels=
-case "${1:-}" in
-    "") ;;
-    --quick) labels=core,windows ;;
-    --labels)
-        labels=${2:?--labels needs a comma-separated list of labels}
-        if [[ ! $labels =~ ^(core|windows|desktop|package)(,(core|windows|desktop|package))*$ ]]; then
-            echo "unknown labels: $labels (core, windows, desktop, package)" >&2
-            exit 2
-        fi
-        ;;
-    *)
-        echo "usage: $0 [--quick | --labels LIST]" >&2
-        exit 2
-        ;;
-esac
+usage() {
+    echo "usage: $0 [--quick | --labels LIST] [--prepare]" >&2
+    exit 2
+}
+labels= prepare=
+while [ $# -gt 0 ]; do
+    case $1 in
+        --quick) labels=core,windows ;;
+        --labels)
+            labels=${2:?--labels needs a comma-separated list of labels}
+            if [[ ! $labels =~ ^(core|windows|desktop|package)(,(core|windows|desktop|package))*$ ]]; then
+                echo "unknown labels: $labels (core, windows, desktop, package)" >&2
+                exit 2
+            fi
+            shift
+            ;;
+        --prepare) prepare=1 ;;
+        *) usage ;;
+    esac
+    shift
+done
 
-scripts/install-deps.sh test
+scripts/install-deps.sh test $labels
+[ -z "$prepare" ] || exit 0
 export QT_QPA_PLATFORM=offscreen
 
 echo "== test suite"
