@@ -15,6 +15,8 @@
 #
 # Needs root and DISPLAY (with a window manager, as scripts/test-windows.sh
 # has them). Usage: run-uia-check.sh INSTALLER CLIENT
+# With --prepare in their place, it only installs Wine and the tools in the
+# root, and needs no display: CI does that ahead, beside its other work.
 set -euo pipefail
 here=$(cd "$(dirname "$0")" && pwd)
 inside=/mnt/mixora-uia
@@ -106,6 +108,9 @@ check_prompt() {
 run_inside() {
     source "$inside/lib.sh"
     install_missing wine wine64 xdotool python3
+    if [ "$installer" = --prepare ]; then
+        return
+    fi
     export WINEPREFIX=/tmp/wine-prefix WINEARCH=win64 WINEDEBUG=-all WINEDLLOVERRIDES="mscoree,mshtml="
     trap 'wineserver -k 2>/dev/null || true' EXIT
     echo "== $(wine --version) in the Debian 13 root"
@@ -138,16 +143,22 @@ fi
 
 source "$here/../../scripts/lib.sh"
 [ "$(id -u)" -eq 0 ] || { echo "entering the Debian 13 root needs root" >&2; exit 1; }
-[ -n "${DISPLAY:-}" ] || { echo "no DISPLAY to run the program on" >&2; exit 1; }
+files=("$installer" "$client")
+if [ "$installer" = --prepare ]; then
+    files=()
+    echo "== Wine 10 in the Debian 13 root, for what a screen reader hears"
+else
+    echo "== what a screen reader hears: UI Automation under Wine 10"
+    [ -n "${DISPLAY:-}" ] || { echo "no DISPLAY to run the program on" >&2; exit 1; }
+fi
 root=$(mixora_cache_dir)/debian13
 [ -e "$root/.complete" ] ||
     { echo "no Debian 13 root in $root: scripts/test-debian.sh 13 makes it" >&2; exit 1; }
-echo "== what a screen reader hears: UI Automation under Wine 10"
 # One user of the root at a time, as in scripts/test-debian.sh 13.
 exec {lock}>"$(mixora_cache_dir)/debian13.lock"
 flock "$lock"
 make_work_dir
-cp "$installer" "$client" "$here/run-uia-check.sh" "$here/../../scripts/lib.sh" "$here/../desktop_user.py" "$work/"
+cp "${files[@]}" "$here/run-uia-check.sh" "$here/../../scripts/lib.sh" "$here/../desktop_user.py" "$work/"
 cp /etc/resolv.conf "$root/etc/resolv.conf"
 mkdir -p "$root$inside"
 # The mounts live in a namespace of their own and go with it.
@@ -157,9 +168,11 @@ unshare --mount --propagation private -- bash -c '
     root=$1 work=$2 inside=$3 sockets=$4
     for folder in /proc /sys /dev; do mount --rbind "$folder" "$root$folder"; done
     mount -t tmpfs tmpfs "$root/tmp"
-    mkdir -p "$root$sockets"
-    mount --bind "$sockets" "$root$sockets"
+    if [ -d "$sockets" ]; then
+        mkdir -p "$root$sockets"
+        mount --bind "$sockets" "$root$sockets"
+    fi
     mount --bind "$work" "$root$inside"
     exec chroot "$root" /usr/bin/env -i HOME=/root PATH=/usr/local/sbin:/usr/local/bin:/usr/sbin:/usr/bin:/sbin:/bin \
-        LANG=C.UTF-8 DISPLAY="$DISPLAY" bash "$inside/run-uia-check.sh" --inside "$5"
-' check "$root" "$work" "$inside" "$display_socket" "$(basename "$installer")"
+        LANG=C.UTF-8 DISPLAY="${DISPLAY:-}" bash "$inside/run-uia-check.sh" --inside "$5"
+' check "$root" "$work" "$inside" "$display_socket" "${installer##*/}"
