@@ -57,16 +57,17 @@ build_qt() {
     # Only the modules Mixora uses, with Qt's own copies of the libraries
     # that Windows lacks. No tablet (pen) input: Debian's source leaves out
     # the Wintab header, whose licence forbids changes, and Mixora takes none.
-    # Nor the GIF and ICO readers, which the installer leaves out. (The
-    # Direct2D platform stays: without it Qt 6.4's Windows platform plugin
-    # does not link, as it still calls Qt Gui's DirectWrite font database.)
+    # Nor the GIF reader, which nothing loads; the ICO reader stays for the
+    # shell test, which reads the icon files. (The Direct2D platform stays
+    # too: without it Qt 6.4's Windows platform plugin does not link, as it
+    # still calls Qt Gui's DirectWrite font database.)
     cmake -S "$src" -B "$work/build" -G Ninja -Wno-dev \
         -DCMAKE_TOOLCHAIN_FILE="$toolchain" -DQT_HOST_PATH=/usr -DQT_HOST_PATH_CMAKE_DIR="$host_cmake" -DQT_QMAKE_TARGET_MKSPEC=win32-g++ \
         -DCMAKE_BUILD_TYPE=Release -DBUILD_SHARED_LIBS=ON -DCMAKE_INSTALL_PREFIX="$qt" \
         -DQT_BUILD_EXAMPLES=OFF -DQT_BUILD_TESTS=OFF \
         -DFEATURE_opengl=OFF -DFEATURE_vulkan=OFF -DFEATURE_dbus=OFF -DFEATURE_sql=OFF \
         -DFEATURE_network=OFF -DFEATURE_printsupport=OFF -DFEATURE_concurrent=OFF -DFEATURE_xml=OFF \
-        -DFEATURE_tabletevent=OFF -DFEATURE_gif=OFF -DFEATURE_ico=OFF -DFEATURE_icu=OFF -DFEATURE_zstd=OFF -DFEATURE_jpeg=OFF -DFEATURE_freetype=OFF \
+        -DFEATURE_tabletevent=OFF -DFEATURE_gif=OFF -DFEATURE_icu=OFF -DFEATURE_zstd=OFF -DFEATURE_jpeg=OFF -DFEATURE_freetype=OFF \
         -DFEATURE_system_zlib=OFF -DFEATURE_system_pcre2=OFF -DFEATURE_system_harfbuzz=OFF \
         -DFEATURE_system_libpng=OFF >"$work/configure.log" 2>&1 ||
         { tail -n 40 "$work/configure.log"; exit 1; }
