@@ -7,7 +7,7 @@
 # package), only the suite's tests of those labels, two at a time, and
 # neither the sanitizer nor the fuzzing run. --quick is --labels core,windows.
 # With --prepare, it only installs what that run needs, and builds and runs
-# nothing: CI readies the Debian roots so, beside its other work.
+# nothing, so that a Debian root can be readied ahead.
 # Usage: test.sh [--quick | --labels LIST] [--prepare]
 set -euo pipefail
 cd "$(dirname "$0")/.."

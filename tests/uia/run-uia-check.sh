@@ -16,7 +16,7 @@
 # Needs root and DISPLAY (with a window manager, as scripts/test-windows.sh
 # has them). Usage: run-uia-check.sh INSTALLER CLIENT
 # With --prepare in their place, it only installs Wine and the tools in the
-# root, and needs no display: CI does that ahead, beside its other work.
+# root, and needs no display, so that the root can be readied ahead.
 set -euo pipefail
 here=$(cd "$(dirname "$0")" && pwd)
 inside=/mnt/mixora-uia
