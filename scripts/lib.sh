@@ -70,8 +70,24 @@ make_work_dir() {
 }
 
 remove_work_dir() {
-    kill $(jobs -p) 2>/dev/null || true
+    local pids
+    pids=$(jobs -p)
+    if [ -n "$pids" ]; then
+        kill $pids 2>/dev/null || true
+        # Gone before the next script starts its own: a display server still
+        # shutting down beside a new one can take the new one's socket along.
+        wait_until 10 all_gone $pids || kill -KILL $pids 2>/dev/null || true
+        wait $pids 2>/dev/null || true
+    fi
     rm -rf "$work"
+}
+
+# None of the given processes is running.
+all_gone() {
+    local pid
+    for pid in "$@"; do
+        ! kill -0 "$pid" 2>/dev/null || return 1
+    done
 }
 
 # Checks every tenth of a second until the command succeeds; fails after
@@ -87,21 +103,36 @@ wait_until() {
 }
 
 # Starts Xvfb on a display it picks itself, whose number it writes once it
-# is ready; exports DISPLAY and sets xvfb_pid. Its log is DIR/xvfb.log.
-# Usage: start_xvfb DIR [WIDTHxHEIGHT]
+# is ready, and waits until a client can connect to it; exports DISPLAY and
+# sets xvfb_pid. A server that does not let clients in is replaced, twice at
+# most, after its log and the sockets' state are shown. Its log is
+# DIR/xvfb.log. Usage: start_xvfb DIR [WIDTHxHEIGHT]
 start_xvfb() {
-    local dir=$1 size=${2:-1024x768} displayfd
-    exec {displayfd}>"$dir/display"
-    Xvfb -displayfd "$displayfd" -screen 0 "${size}x24" -nolisten tcp >"$dir/xvfb.log" 2>&1 &
-    xvfb_pid=$!
-    exec {displayfd}>&-
-    # Generous: on a loaded machine it can take seconds.
-    if ! wait_until 30 test -s "$dir/display"; then
-        cat "$dir/xvfb.log" >&2
-        echo "Xvfb did not start" >&2
-        return 1
-    fi
-    export DISPLAY=:$(head -n 1 "$dir/display")
+    local dir=$1 size=${2:-1024x768} displayfd attempt
+    for attempt in 1 2 3; do
+        rm -f "$dir/display"
+        exec {displayfd}>"$dir/display"
+        Xvfb -displayfd "$displayfd" -screen 0 "${size}x24" -nolisten tcp >"$dir/xvfb.log" 2>&1 &
+        xvfb_pid=$!
+        exec {displayfd}>&-
+        # Generous: on a loaded machine it can take seconds.
+        if ! wait_until 30 test -s "$dir/display"; then
+            cat "$dir/xvfb.log" >&2
+            echo "Xvfb did not start" >&2
+            return 1
+        fi
+        export DISPLAY=:$(head -n 1 "$dir/display")
+        wait_until 10 xdpyinfo -display "$DISPLAY" >/dev/null 2>&1 && return 0
+        {
+            echo "Xvfb on $DISPLAY (attempt $attempt) lets no client in; its log, then the X sockets:"
+            cat "$dir/xvfb.log"
+            ls -la /tmp/.X11-unix /tmp/.X*-lock
+            ss -xlp | grep X11-unix
+        } >&2 || true
+        kill "$xvfb_pid" 2>/dev/null
+        wait "$xvfb_pid" 2>/dev/null || true
+    done
+    return 1
 }
 
 # Starts openbox on $DISPLAY and waits until it manages the screen, so that
