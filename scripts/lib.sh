@@ -123,16 +123,22 @@ start_xvfb() {
         fi
         export DISPLAY=:$(head -n 1 "$dir/display")
         wait_until 10 xdpyinfo -display "$DISPLAY" >/dev/null 2>&1 && return 0
-        {
-            echo "Xvfb on $DISPLAY (attempt $attempt) lets no client in; its log, then the X sockets:"
-            cat "$dir/xvfb.log"
-            ls -la /tmp/.X11-unix /tmp/.X*-lock
-            ss -xlp | grep X11-unix
-        } >&2 || true
-        kill "$xvfb_pid" 2>/dev/null
+        echo "Xvfb on $DISPLAY (attempt $attempt) lets no client in; its log:" >&2
+        cat "$dir/xvfb.log" >&2
+        show_x_sockets
+        kill "$xvfb_pid" 2>/dev/null || true
         wait "$xvfb_pid" 2>/dev/null || true
     done
     return 1
+}
+
+# What a client finds of the X servers: the socket files and who listens.
+show_x_sockets() {
+    {
+        echo "X sockets:"
+        ls -la /tmp/.X11-unix
+        ss -xlp | grep X11-unix
+    } >&2 || true
 }
 
 # Starts openbox on $DISPLAY and waits until it manages the screen, so that
@@ -142,7 +148,8 @@ start_openbox() {
     openbox --sm-disable >"$1/openbox.log" 2>&1 &
     if ! wait_until 30 window_manager_running; then
         cat "$1/openbox.log" >&2
-        echo "openbox did not start" >&2
+        echo "openbox did not start on $DISPLAY" >&2
+        show_x_sockets
         return 1
     fi
 }
