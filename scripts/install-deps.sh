@@ -38,7 +38,7 @@ case "${1:-run}" in
         if [ -z "${2:-}" ]; then packages+=(clang); fi
         ;;
     bench)
-        packages+=(libxcb-damage0-dev libxcb-xtest0-dev xvfb x11-utils)
+        packages+=(libxcb-damage0-dev libxcb-xtest0-dev xvfb)
         ;;
     windows)
         packages+=(g++-mingw-w64-x86-64-posix ninja-build dpkg-dev nsis wine wine64 xvfb xauth x11-utils xdotool openbox xclip locales)
