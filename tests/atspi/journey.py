@@ -58,6 +58,11 @@ class Orca:
     # Orca 43 writes 'text'{...} or 'text'[{...}], Orca 48 'text' {...}.
     SPOKEN = re.compile(r"SPEECH OUTPUT: '(.*)'(?:\s*[\[{].*)?$")
     FIGURE = re.compile(r"^(\d[\d.,]*\d|\d) selected\.?$")
+    # What Orca made of the focus and window events, shown when a phrase was
+    # not said: the events it took up, and those it dropped (as spam, stale,
+    # or from a window it took for inactive).
+    HANDLING = re.compile(r"EVENT.MANAGER: (Dequeued|Ignoring) (window:|object:state-changed:focused)"
+                          r"|obsoleted by|lacks focused state|Not for active window|SPEECH OUTPUT")
 
     def __init__(self, work):
         # Started with --replace, Orca kills every other of this user, even
@@ -132,6 +137,11 @@ class Orca:
             check(not figure or figure.group(1) in shown, f"Orca said {line!r}: no such figure is shown")
         if failures:
             print("Orca said:", transcript)
+            print("Orca's handling of focus and window events:")
+            with open(self.log, encoding="utf-8", errors="replace") as log:
+                handled = [line for line in log if self.HANDLING.search(line)]
+            for line in handled[:300]:
+                print(re.sub(r" \(0x[0-9a-f]+\)", "", line.rstrip())[:200])
 
     def stop(self):
         self.process.terminate()
