@@ -139,9 +139,8 @@ class Orca:
             print("Orca said:", transcript)
             print("Orca's handling of focus and window events:")
             with open(self.log, encoding="utf-8", errors="replace") as log:
-                handled = [line for line in log if self.HANDLING.search(line)]
-            for line in handled[:300]:
-                print(re.sub(r" \(0x[0-9a-f]+\)", "", line.rstrip())[:200])
+                for line in filter(self.HANDLING.search, log):
+                    print(re.sub(r" \(0x[0-9a-f]+\)", "", line.rstrip())[:200])
 
     def stop(self):
         self.process.terminate()
