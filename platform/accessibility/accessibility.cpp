@@ -10,8 +10,10 @@
 #include <QComboBox>
 #include <QEvent>
 
-#ifdef MIXORA_ATSPI_WORKAROUNDS
+#ifdef MIXORA_FOCUS_REPORT
 #include "platform/accessibility/focusreport.h"
+#endif
+#ifdef MIXORA_ATSPI_WORKAROUNDS
 #include "platform/accessibility/lineeditaccessible.h"
 #endif
 #ifdef MIXORA_ALERT_DESCRIPTION
@@ -77,7 +79,7 @@ QAccessibleInterface *interfaceFor(const QString &className, QObject *object)
 void install()
 {
     QAccessible::installFactory(interfaceFor);
-#ifdef MIXORA_ATSPI_WORKAROUNDS
+#ifdef MIXORA_FOCUS_REPORT
     qApp->installEventFilter(new FocusReport(qApp));
 #endif
 }

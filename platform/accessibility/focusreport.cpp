@@ -1,4 +1,5 @@
-// Linux only (Orca, through Qt's AT-SPI bridge), before Qt 6.8.
+// Linux only (Orca, through Qt's AT-SPI bridge): before Qt 6.8, and from
+// Qt 6.11 its report after activation alone.
 #include "platform/accessibility/focusreport.h"
 
 #include <QAccessible>
@@ -20,6 +21,7 @@ void reportFocus(QObject *control)
     QAccessible::updateAccessibility(&focus);
 }
 
+#if QT_VERSION < QT_VERSION_CHECK(6, 8, 0)
 bool selectsTextOnFocus(QObject *watched, QEvent *event)
 {
     const Qt::FocusReason reason = static_cast<QFocusEvent *>(event)->reason();
@@ -28,6 +30,7 @@ bool selectsTextOnFocus(QObject *watched, QEvent *event)
     const auto *combo = qobject_cast<QComboBox *>(watched);
     return qobject_cast<QLineEdit *>(watched) || (combo && combo->isEditable());
 }
+#endif
 
 } // namespace
 
@@ -39,6 +42,7 @@ bool FocusReport::eventFilter(QObject *watched, QEvent *event)
         if (auto *window = qobject_cast<QWidget *>(watched); window && window->windowType() == Qt::Window)
             reportLater(window->focusWidget());
         break;
+#if QT_VERSION < QT_VERSION_CHECK(6, 8, 0)
     case QEvent::Show:
         if (watched == QApplication::focusWidget())
             reportLater(QApplication::focusWidget());
@@ -49,6 +53,7 @@ bool FocusReport::eventFilter(QObject *watched, QEvent *event)
         return popupTookFocus(watched, event);
     case QEvent::FocusOut:
         return popupTookFocus(watched, event);
+#endif
     default:
         break;
     }
@@ -66,6 +71,7 @@ void FocusReport::reportLater(QWidget *control)
     });
 }
 
+#if QT_VERSION < QT_VERSION_CHECK(6, 8, 0)
 // The native window's loss of the keyboard to a drop-down list, and its
 // return after, other than by Tab, are kept from the widgets.
 bool FocusReport::popupTookFocus(QObject *watched, QEvent *event)
@@ -81,5 +87,7 @@ bool FocusReport::popupTookFocus(QObject *watched, QEvent *event)
     return event->type() == QEvent::FocusIn && std::exchange(m_popupTookFocus, false)
         && reason != Qt::TabFocusReason && reason != Qt::BacktabFocusReason;
 }
+
+#endif
 
 } // namespace platform::accessibility
