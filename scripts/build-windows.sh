@@ -27,8 +27,7 @@ scripts/install-deps.sh windows
 # installer never ships; the Direct2D feature itself stays, without which
 # Qt 6.4's Windows platform plugin does not link, as it still calls Qt
 # Gui's DirectWrite font database. Optimised for size: smaller DLLs to
-# ship, and a shorter build than Qt's -O2 and -O3 (Core and Gui), which
-# keeps a cold CI run within its time.
+# ship.
 qt_features=(
     -DFEATURE_opengl=OFF -DFEATURE_vulkan=OFF -DFEATURE_dbus=OFF -DFEATURE_sql=OFF
     -DFEATURE_network=OFF -DFEATURE_printsupport=OFF -DFEATURE_concurrent=OFF -DFEATURE_xml=OFF
@@ -64,7 +63,7 @@ add_source_packages() {
 
 build_qt() {
     [ -e "$qt/.complete" ] && return
-    echo "== building Qt $version for Windows into $qt (once; about 30 minutes on 2 cores alone)"
+    echo "== building Qt $version for Windows into $qt (once; 20 to 40 minutes on 2 cores, as fast as the machine is)"
     add_source_packages
     local work=$cache/qt6-windows-work
     rm -rf "$work" "$cache"/qt6-windows-[0-9]*

@@ -87,7 +87,6 @@ bool FocusReport::popupTookFocus(QObject *watched, QEvent *event)
     return event->type() == QEvent::FocusIn && std::exchange(m_popupTookFocus, false)
         && reason != Qt::TabFocusReason && reason != Qt::BacktabFocusReason;
 }
-
 #endif
 
 } // namespace platform::accessibility
