@@ -63,7 +63,7 @@ add_source_packages() {
 
 build_qt() {
     [ -e "$qt/.complete" ] && return
-    echo "== building Qt $version for Windows into $qt (once; 20 to 40 minutes on 2 cores, as fast as the machine is)"
+    echo "== building Qt $version for Windows into $qt (once; 20 to 40 minutes on 2 cores)"
     add_source_packages
     local work=$cache/qt6-windows-work
     rm -rf "$work" "$cache"/qt6-windows-[0-9]*
