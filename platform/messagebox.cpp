@@ -3,6 +3,7 @@
 #include "platform/appidentity.h"
 
 #include <QMessageBox>
+#include <QPointer>
 
 namespace platform {
 namespace {
@@ -11,13 +12,17 @@ int openMessages = 0;
 
 } // namespace
 
+// The box lives on the heap: its parent may be destroyed while it is open
+// (the program quits under it), and takes the box with it.
 void showMessage(QWidget *parent, const QString &text)
 {
-    QMessageBox box(QMessageBox::NoIcon, applicationTitle(), text, QMessageBox::Ok, parent);
-    box.setObjectName(QStringLiteral("prompt"));
+    QPointer<QMessageBox> box =
+        new QMessageBox(QMessageBox::NoIcon, applicationTitle(), text, QMessageBox::Ok, parent);
+    box->setObjectName(QStringLiteral("prompt"));
     ++openMessages;
-    box.exec();
+    box->exec();
     --openMessages;
+    delete box;
 }
 
 bool isMessageOpen()

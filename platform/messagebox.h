@@ -7,7 +7,8 @@ class QWidget;
 namespace platform {
 
 // Shows text in a modal message box: the application title as its caption,
-// one OK button and no icon. Returns when the user dismisses it.
+// one OK button and no icon. Returns when the user dismisses it, or when
+// its parent is destroyed under it.
 void showMessage(QWidget *parent, const QString &text);
 
 // True while a message box is open. Modality stops mouse and keys only; an

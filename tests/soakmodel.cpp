@@ -11,6 +11,8 @@ const char *const kStartUnits[][3] = {
     {"Inches", "Inches", nullptr},
 };
 
+const char *const kCaptions[] = {"Slab Calculator", "Footing Calculator", "Circular Calculator"};
+
 const char *const kFirstPrompt[] = {
     "Please enter a number value for the Thickness.",
     "Please enter a number value for the Depth.",
@@ -73,14 +75,42 @@ void SoakModel::create(int calculator)
         window.units.append(QString::fromLatin1(kStartUnits[calculator][row]));
     }
     window.readouts = QStringList(7, QString());
+    window.focus = QStringLiteral("tt");
 }
 
+// The chosen calculator comes into view maximised, whatever state it was
+// left in; the others leave the area.
 void SoakModel::choose(Calculator chosen)
 {
     for (int calculator = 0; calculator < kCalculators; ++calculator) {
         create(calculator);
         m_windows[calculator].visible = calculator == chosen;
     }
+    m_windows[chosen].state = Maximized;
+}
+
+void SoakModel::setState(State state)
+{
+    m_windows[visible()].state = state;
+}
+
+void SoakModel::focusOn(const QString &control)
+{
+    m_windows[visible()].focus = control;
+}
+
+bool SoakModel::showing(int calculator) const
+{
+    return m_windows[calculator].visible && m_windows[calculator].state != Minimized;
+}
+
+// A maximised calculator's caption joins the main window's title.
+QString SoakModel::title() const
+{
+    const int shown = visible();
+    if (shown < 0 || m_windows[shown].state != Maximized)
+        return QStringLiteral("Mixora");
+    return QStringLiteral("Mixora - [%1]").arg(QLatin1String(kCaptions[shown]));
 }
 
 void SoakModel::type(int row, const QString &text)
@@ -99,6 +129,8 @@ QString SoakModel::calculate()
     for (int row = 0; row < window.texts.size(); ++row) {
         if (!usable(window.texts[row])) {
             window.texts[row].clear();
+            // The prompt gives the emptied box the focus.
+            window.focus = QString::fromLatin1("twl").mid(row, 1) + u't';
             if (row == 0)
                 return QString::fromLatin1(kFirstPrompt[visible()]);
             const char *names[] = {"", visible() == Circular ? "Height" : "Width", "Length"};

@@ -4,18 +4,23 @@
 #include <QStringList>
 
 // A small model of what the program must show, written from its rules
-// rather than from its code: which calculators exist and which one is in
-// view, every box's text, and the prompt each Calculate should raise.
+// rather than from its code: which calculators exist, which one is in view
+// and in what state (maximised, restored or minimised), the main window's
+// title, where the keyboard focus was left in each calculator, every box's
+// text, and the prompt each Calculate should raise.
 class SoakModel
 {
 public:
     enum Calculator { Slab, Footing, Circular };
     static constexpr int kCalculators = 3;
+    enum State { Maximized, Normal, Minimized };
 
     struct Window
     {
         bool exists = false;
-        bool visible = false;
+        bool visible = false; // its child window is in the area
+        State state = Maximized;
+        QString focus; // the control given the focus when it is shown
         QStringList texts;
         QStringList units;
         QStringList readouts;
@@ -31,8 +36,15 @@ public:
     QString calculate();
     void clear();
     void closeVisible();
+    // The child window's buttons and window menu.
+    void setState(State state);
+    // The control the user left the focus in, in the calculator in view.
+    void focusOn(const QString &control);
 
     int visible() const; // -1 when none is in view
+    // In view and not minimised: its controls are on screen.
+    bool showing(int calculator) const;
+    QString title() const;
     const Window &window(int calculator) const { return m_windows[calculator]; }
     static int rows(int calculator) { return calculator == Circular ? 2 : 3; }
 

@@ -12,12 +12,15 @@
 #include <QAbstractItemView>
 #include <QApplication>
 #include <QComboBox>
+#include <QLineEdit>
 #include <QMdiArea>
 #include <QMdiSubWindow>
 #include <QMenuBar>
 #include <QPushButton>
 #include <QTest>
 #include <QTimer>
+
+#include <limits>
 
 // What a screen reader is told: the names of the boxes, the actions that
 // press the buttons and menu commands, and the prompts as alerts.
@@ -37,6 +40,8 @@ private slots:
     void pressedThroughActions();
     void promptIsAnAlert();
     void nothingActsWhilePromptIsOpen();
+    void untrustedCalls_data();
+    void untrustedCalls();
 
 private:
     CalculatorWindow *openCalculator(const QString &command);
@@ -253,6 +258,117 @@ void TestAccessibility::nothingActsWhilePromptIsOpen()
     QCOMPARE(qobject_cast<CalculatorWindow *>(MDIForm1->mdiArea()->activeSubWindow()->widget()), window);
     QVERIFY(!footingcalc.existing() || !footingcalc.existing()->isVisible());
     QCOMPARE(driver::dimensionTexts(window), driver::words("|7"));
+}
+
+// What a client sends a box through the program's own interface: offsets
+// out of the text, backwards or huge, unknown actions, and edits while a
+// prompt is open. None may change anything, or read past
+// the text (the sanitizers watch). The box holds "12345", the cursor after
+// "12"; the result is the text, the cursor, the selection and what a
+// reading call returned.
+void TestAccessibility::untrustedCalls_data()
+{
+    QTest::addColumn<QString>("call");
+    QTest::addColumn<int>("start");
+    QTest::addColumn<int>("end");
+    QTest::addColumn<bool>("duringPrompt");
+    QTest::addColumn<QString>("result");
+
+    constexpr int huge = std::numeric_limits<int>::max();
+    constexpr int least = std::numeric_limits<int>::min();
+    const QString untouched = QStringLiteral("12345, cursor 2, selected \"\", returned \"\"");
+    const struct
+    {
+        const char *name;
+        const char *call;
+        int start;
+        int end;
+    } changeNothing[] = {
+        {"delete backwards", "delete", 3, 1}, {"delete to a negative end", "delete", 0, -4000},
+        {"delete from a negative start", "delete", -1, 2}, {"delete past the end", "delete", 2, 6},
+        {"delete a huge range", "delete", 0, huge}, {"delete the widest range", "delete", least, huge},
+        {"insert before the start", "insert", -1, -1}, {"insert past the end", "insert", 6, 6},
+        {"insert far past the end", "insert", huge, huge}, {"replace backwards", "replace", 3, 1},
+        {"replace past the end", "replace", 4, 9}, {"replace from a negative start", "replace", least, 2},
+        {"select backwards", "select", 3, 1}, {"select past the end", "select", 0, 6},
+        {"select from a negative start", "select", -2, 2}, {"select the widest range", "select", least, huge},
+        {"add a selection backwards", "addSelection", 5, 0}, {"cursor before the start", "cursor", -1, 0},
+        {"cursor past the end", "cursor", 6, 0}, {"cursor far out", "cursor", least, 0},
+        {"scroll to a backwards range", "scroll", 4, 1}, {"scroll past the end", "scroll", 0, huge},
+        {"read backwards", "read", 4, 1}, {"read the widest range", "read", least, huge},
+        {"character before the start", "rect", -1, 0}, {"character at the end", "rect", 5, 0},
+        {"character far out", "rect", huge, 0}, {"an unknown action", "action", 0, 0},
+    };
+    for (const auto &row : changeNothing)
+        QTest::newRow(row.name) << row.call << row.start << row.end << false << untouched;
+    for (const char *call : {"setText", "delete", "insert", "replace", "select", "cursor"})
+        QTest::addRow("%s while a prompt is open", call) << call << 0 << 5 << true << untouched;
+    // What a client may do, it can.
+    QTest::newRow("delete within") << "delete" << 1 << 3 << false
+                                   << "145, cursor 3, selected \"\", returned \"\"";
+    QTest::newRow("insert at the end") << "insert" << 5 << 5 << false
+                                       << "12345x, cursor 6, selected \"\", returned \"\"";
+    QTest::newRow("read within") << "read" << 1 << 3 << false
+                                 << "12345, cursor 2, selected \"\", returned \"23\"";
+}
+
+void TestAccessibility::untrustedCalls()
+{
+#if !defined(Q_OS_LINUX) || QT_VERSION >= QT_VERSION_CHECK(6, 8, 0)
+    QSKIP("Qt's own interface serves the boxes here");
+#else
+    QFETCH(QString, call);
+    QFETCH(int, start);
+    QFETCH(int, end);
+    QFETCH(bool, duringPrompt);
+    QFETCH(QString, result);
+
+    CalculatorWindow *window = openCalculator(QStringLiteral("slab"));
+    QLineEdit *edit = driver::textBox(window, "wt");
+    edit->setText(QStringLiteral("12345"));
+    edit->setCursorPosition(2);
+    QAccessibleInterface *accessible = QAccessible::queryAccessibleInterface(edit);
+    QAccessibleTextInterface *text = accessible->textInterface();
+    QAccessibleEditableTextInterface *editable = accessible->editableTextInterface();
+    QVERIFY(text && editable);
+
+    QString returned;
+    const auto send = [&] {
+        if (call == QLatin1String("setText"))
+            accessible->setText(QAccessible::Value, QStringLiteral("x"));
+        else if (call == QLatin1String("delete"))
+            editable->deleteText(start, end);
+        else if (call == QLatin1String("insert"))
+            editable->insertText(start, QStringLiteral("x"));
+        else if (call == QLatin1String("replace"))
+            editable->replaceText(start, end, QStringLiteral("x"));
+        else if (call == QLatin1String("select"))
+            text->setSelection(0, start, end);
+        else if (call == QLatin1String("addSelection"))
+            text->addSelection(start, end);
+        else if (call == QLatin1String("cursor"))
+            text->setCursorPosition(start == 0 ? end : start);
+        else if (call == QLatin1String("scroll"))
+            text->scrollToSubstring(start, end);
+        else if (call == QLatin1String("read"))
+            returned = text->text(start, end);
+        else if (call == QLatin1String("rect"))
+            returned = text->characterRect(start).isValid() ? QStringLiteral("a rectangle") : QString();
+        else if (accessible->actionInterface())
+            accessible->actionInterface()->doAction(QStringLiteral("no such action"));
+    };
+    if (duringPrompt) {
+        driver::type(window, "tt", QString());
+        m_prompts->whenOpen([&](QWidget *) { send(); });
+        driver::click(window, "Command2");
+        QCOMPARE(m_prompts->takeSummaries(), QStringList{"Mixora: Please enter a number value for the Thickness."});
+    } else {
+        send();
+    }
+    QCOMPARE(QStringLiteral("%1, cursor %2, selected \"%3\", returned \"%4\"")
+                 .arg(edit->text()).arg(edit->cursorPosition()).arg(edit->selectedText(), returned),
+             result);
+#endif
 }
 
 QTEST_MAIN(TestAccessibility)

@@ -3,6 +3,7 @@
 #include "tests/support/calculatordriver.h"
 #include "tests/support/programwindows.h"
 #include "tests/support/promptrecorder.h"
+#include "tests/support/shelldriver.h"
 #include "windows/calculators/calculatorwindow.h"
 #include "windows/shell/forms.h"
 #include "windows/shell/mainwindow.h"
@@ -50,6 +51,10 @@ private slots:
     void focusSurvivesSwitching();
     void closedCalculatorComesBackEmpty_data();
     void closedCalculatorComesBackEmpty();
+    void frameChanges_data();
+    void frameChanges();
+    void promptHoldsTheFrame_data();
+    void promptHoldsTheFrame();
     void calculatorFullyInView_data();
     void calculatorFullyInView();
     void restoredCalculatorFitsTheArea_data();
@@ -459,6 +464,103 @@ void TestShell::closedCalculatorComesBackEmpty()
     QCOMPARE(driver::dimensionTexts(fresh), QStringList(startUnits.size(), QString()));
     QCOMPARE(driver::unitTexts(fresh), startUnits);
     QCOMPARE(driver::readouts(fresh), QStringList(7, QString()));
+}
+
+// The child window's buttons and the menu commands, in the orders that
+// once left a calculator out of reach or the title behind.
+void TestShell::frameChanges_data()
+{
+    QTest::addColumn<QStringList>("steps");
+    QTest::addColumn<QString>("shown");
+    QTest::addColumn<QString>("title");
+
+    const QString slab = QStringLiteral("Mixora - [Slab Calculator]");
+    QTest::newRow("minimise, then back at once") << words("minimise|slab") << "slabcalc" << slab;
+    QTest::newRow("minimise, switch away and back") << words("minimise|footing|slab") << "slabcalc" << slab;
+    QTest::newRow("minimise, switch twice and back") << words("minimise|circular|footing|slab") << "slabcalc" << slab;
+    QTest::newRow("minimise, restore") << words("minimise|restore") << "slabcalc" << "Mixora";
+    QTest::newRow("restore, minimise, maximise") << words("restore|minimise|maximise") << "slabcalc" << slab;
+    QTest::newRow("close the maximised calculator") << words("close") << "" << "Mixora";
+    QTest::newRow("close the restored calculator") << words("restore|close") << "" << "Mixora";
+    QTest::newRow("close, then another") << words("close|footing") << "footingcalc"
+                                         << "Mixora - [Footing Calculator]";
+}
+
+void TestShell::frameChanges()
+{
+    QFETCH(QStringList, steps);
+    QFETCH(QString, shown);
+    QFETCH(QString, title);
+
+    pressContinue();
+    driver::type(slabcalc.existing(), "tt", QStringLiteral("4"));
+    const QStringList buttons = words("minimise|restore|maximise|close");
+    for (const QString &step : steps) {
+        QMdiSubWindow *child = MDIForm1->findChild<QMdiArea *>()->activeSubWindow();
+        if (buttons.contains(step))
+            QVERIFY(shell::clickButton(MDIForm1.get(), child, shell::Button(buttons.indexOf(step))));
+        else
+            QVERIFY(shell::menuCommand(MDIForm1.get(), step, shell::Way::Click));
+        deleteLaterNow();
+    }
+
+    QCOMPARE(MDIForm1->windowTitle(), title);
+    QCOMPARE(visibleCalculators(), shown.isEmpty() ? QStringList() : QStringList{shown});
+    if (shown.isEmpty())
+        return;
+    // The keys reach the box the user left, which kept its text.
+    CalculatorWindow *calculator = instanceNamed(shown).existing();
+    QVERIFY(calculator->isAncestorOf(QApplication::focusWidget()));
+    QTest::keyClick(MDIForm1->windowHandle(), Qt::Key_End);
+    QTest::keyClicks(QApplication::focusWidget(), QStringLiteral("2"));
+    QCOMPARE(driver::dimensionTexts(calculator).first(), shown == QLatin1String("slabcalc") ? "42" : "2");
+}
+
+// While a prompt is open, whatever would close its calculator waits; a
+// program that ends under it takes the prompt along.
+void TestShell::promptHoldsTheFrame_data()
+{
+    QTest::addColumn<QString>("action");
+    QTest::addColumn<bool>("programEnds");
+    QTest::newRow("Close shortcut, the main window activated") << "shortcut" << false;
+    QTest::newRow("the child's close button") << "button" << false;
+    QTest::newRow("the main window's close") << "main" << false;
+    QTest::newRow("the program ends") << "end" << true;
+}
+
+void TestShell::promptHoldsTheFrame()
+{
+    QFETCH(QString, action);
+    QFETCH(bool, programEnds);
+
+    pressContinue();
+    bool promptWasOpen = false;
+    m_prompts->whenOpen([&](QWidget *) {
+        promptWasOpen = true;
+        if (action == QLatin1String("shortcut")) {
+            MDIForm1->activateWindow();
+            QTest::keyClick(MDIForm1.get(), Qt::Key_F4, Qt::ControlModifier);
+        } else if (action == QLatin1String("button")) {
+            driver::closeMaximizedChild(MDIForm1.get());
+        } else if (action == QLatin1String("main")) {
+            MDIForm1->close();
+        } else {
+            delete MDIForm1.existing();
+        }
+        deleteLaterNow();
+    });
+    driver::click(slabcalc.existing(), "Command2");
+    deleteLaterNow();
+
+    QVERIFY(promptWasOpen);
+    if (programEnds) {
+        QCOMPARE(existingCalculators(), QStringList());
+        QCOMPARE(visibleTopLevels(), QList<QWidget *>());
+        return;
+    }
+    QCOMPARE(m_prompts->takeSummaries(), QStringList{"Mixora: Please enter a number value for the Thickness."});
+    QCOMPARE(visibleCalculators(), QStringList{"slabcalc"});
+    QCOMPARE(MDIForm1->windowTitle(), QStringLiteral("Mixora - [Slab Calculator]"));
 }
 
 void TestShell::calculatorFullyInView_data()

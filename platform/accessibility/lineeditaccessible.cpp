@@ -1,6 +1,8 @@
 // Linux only, before Qt 6.8.
 #include "platform/accessibility/lineeditaccessible.h"
 
+#include "platform/messagebox.h"
+
 #include <QStyle>
 #include <QStyleOptionFrame>
 
@@ -22,12 +24,18 @@ QString LineEditAccessible::text(QAccessible::Text t) const
     return QAccessibleWidget::text(t);
 }
 
+bool LineEditAccessible::isRange(int startOffset, int endOffset) const
+{
+    return 0 <= startOffset && startOffset <= endOffset && endOffset <= lineEdit()->text().size();
+}
+
+// Modality holds back mouse and keys, not a client's calls.
 void LineEditAccessible::setText(QAccessible::Text t, const QString &text)
 {
-    if (t == QAccessible::Value)
-        lineEdit()->setText(text);
-    else
+    if (t != QAccessible::Value)
         QAccessibleWidget::setText(t, text);
+    else if (!isMessageOpen())
+        lineEdit()->setText(text);
 }
 
 QAccessible::State LineEditAccessible::state() const
@@ -51,19 +59,31 @@ void LineEditAccessible::selection(int selectionIndex, int *startOffset, int *en
 
 void LineEditAccessible::removeSelection(int selectionIndex)
 {
-    if (selectionIndex == 0)
+    if (selectionIndex == 0 && !isMessageOpen())
         lineEdit()->deselect();
 }
 
 void LineEditAccessible::setSelection(int selectionIndex, int startOffset, int endOffset)
 {
-    if (selectionIndex == 0)
+    if (selectionIndex == 0 && isRange(startOffset, endOffset) && !isMessageOpen())
         lineEdit()->setSelection(startOffset, endOffset - startOffset);
+}
+
+void LineEditAccessible::setCursorPosition(int position)
+{
+    if (isRange(position, position) && !isMessageOpen())
+        lineEdit()->setCursorPosition(position);
+}
+
+void LineEditAccessible::scrollToSubstring(int startIndex, int endIndex)
+{
+    if (isRange(startIndex, endIndex))
+        setCursorPosition(endIndex);
 }
 
 QString LineEditAccessible::text(int startOffset, int endOffset) const
 {
-    if (startOffset > endOffset)
+    if (!isRange(startOffset, endOffset))
         return QString();
     return text(QAccessible::Value).mid(startOffset, endOffset - startOffset);
 }
@@ -102,6 +122,8 @@ QString LineEditAccessible::attributes(int, int *startOffset, int *endOffset) co
 
 void LineEditAccessible::replaceText(int startOffset, int endOffset, const QString &text)
 {
+    if (!isRange(startOffset, endOffset) || isMessageOpen())
+        return;
     QString changed = lineEdit()->text();
     changed.replace(startOffset, endOffset - startOffset, text);
     lineEdit()->setText(changed);

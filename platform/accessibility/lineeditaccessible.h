@@ -10,6 +10,10 @@ namespace platform::accessibility {
 // length, and Orca then speaks a focused box's text twice, the second time
 // without its last character ("369 ... 36 selected"). Qt 6.8 reports one run
 // over the whole text, as this does.
+//
+// What a client sends is checked as a key press would be: an offset outside
+// the text, or a range that runs backwards, changes nothing, and nothing
+// changes while a prompt is open.
 class LineEditAccessible : public QAccessibleWidget,
                            public QAccessibleTextInterface,
                            public QAccessibleEditableTextInterface
@@ -32,12 +36,12 @@ public:
     void removeSelection(int selectionIndex) override;
     void setSelection(int selectionIndex, int startOffset, int endOffset) override;
     int cursorPosition() const override { return lineEdit()->cursorPosition(); }
-    void setCursorPosition(int position) override { lineEdit()->setCursorPosition(position); }
+    void setCursorPosition(int position) override;
     QString text(int startOffset, int endOffset) const override;
     int characterCount() const override { return int(text(QAccessible::Value).size()); }
     QRect characterRect(int offset) const override;
     int offsetAtPoint(const QPoint &point) const override;
-    void scrollToSubstring(int, int endIndex) override { lineEdit()->setCursorPosition(endIndex); }
+    void scrollToSubstring(int startIndex, int endIndex) override;
     QString attributes(int offset, int *startOffset, int *endOffset) const override;
 
     // QAccessibleEditableTextInterface
@@ -47,6 +51,8 @@ public:
 
 private:
     QLineEdit *lineEdit() const { return static_cast<QLineEdit *>(widget()); }
+    // Whether start..end lies within the box's text, in order.
+    bool isRange(int startOffset, int endOffset) const;
 };
 
 } // namespace platform::accessibility

@@ -4,7 +4,8 @@
 Real key events (XTEST, through xdotool) under a window manager: start,
 Space on the splash, type, Calculate, the figures read through the
 accessibility bus, Tab round a calculator, switch, where am I, Restore (a
-mouse click: it has no key), a prompt, close. With --orca, GNOME Orca
+mouse click: it has no key), a prompt; then minimise, switch away and back,
+type, the Close shortcut under a prompt, the close button; close. With --orca, GNOME Orca
 listens, and what it says (its debug log's speech lines) is checked at each
 step. Usage: journey.py PROGRAM [--orca]
 """
@@ -17,7 +18,7 @@ import time
 
 import pyatspi
 
-from atspi_test import (ESTIMATES, PROMPT, READOUTS, application, check, descendants, failures, find,
+from atspi_test import (ESTIMATES, PROMPT, READOUTS, application, check, descendants, failures, find, showing,
                         start_accessibility_bus, text_of, wait_for)
 from desktop_user import key, type_text
 
@@ -195,13 +196,64 @@ def estimate(app, orca, caption, rows, figures, first):
     orca.quiet()
 
 
-def restore(app, orca):
-    """Clicks the child window's Restore button, the middle of the three at the menu bar's end."""
+# The maximised child window's buttons at the menu bar's end, by their
+# distance from it: minimise, restore, close.
+MINIMISE, RESTORE, CLOSE = 50, 30, 10
+
+
+def click_child_button(app, offset):
     bar = find(app, pyatspi.ROLE_MENU_BAR)
     box = bar.queryComponent().getExtents(pyatspi.DESKTOP_COORDS)
-    subprocess.run(["xdotool", "mousemove", str(box.x + box.width - 30), str(box.y + box.height // 2),
+    subprocess.run(["xdotool", "mousemove", str(box.x + box.width - offset), str(box.y + box.height // 2),
                     "click", "1"], check=True)
+
+
+def restore(app, orca):
+    """Clicks the child window's Restore button, the middle of the three at the menu bar's end."""
+    click_child_button(app, RESTORE)
     wait_for(lambda: active_title() == "Mixora", "the restored calculator")
+
+
+def frame_changes(app, orca, width):
+    """The slab calculator, restored with an empty Width: maximised again,
+    minimised, switched away from and back to, typed into; a prompt that its
+    Close shortcut leaves open; then closed by its button."""
+    orca.quiet()
+    key("alt+s")
+    wait_for(lambda: active_title() == "Mixora - [Slab Calculator]", "Alt+S maximises the restored calculator")
+    orca.quiet()
+    click_child_button(app, MINIMISE)
+    wait_for(lambda: active_title() == "Mixora", "the minimised calculator")
+    check(not showing(width), "the minimised calculator's Width box is still on screen")
+    orca.quiet()
+    key("alt+f")
+    wait_for(lambda: active_title() == "Mixora - [Footing Calculator]", "Alt+F away from the minimised calculator")
+    orca.quiet()
+    key("alt+s")
+    wait_for(lambda: active_title() == "Mixora - [Slab Calculator]", "Alt+S back to it")
+    wait_for_focus(app, "Width:", "the calculator back from minimised")
+    check(showing(width), "the calculator back from minimised shows no Width box")
+    orca.quiet()
+    type_text("5")
+    wait_for(lambda: text_of(width) == "5", "typing into the calculator back from minimised")
+
+    orca.quiet()
+    key("ctrl+a")
+    type_text("x")
+    key(*["Tab"] * 6, "space")
+    wait_for(lambda: find(app, pyatspi.ROLE_ALERT), "the prompt")
+    orca.quiet()
+    # The prompt holds its calculator: Close waits, Enter answers.
+    key("ctrl+F4", "Return")
+    wait_for(lambda: find(app, pyatspi.ROLE_ALERT) is None, "the prompt to close")
+    wait_for_focus(app, "Width:", "the emptied box after Close under the prompt")
+    check(text_of(width) == "" and showing(width), "the calculator did not outlive Close under its prompt")
+    check(active_title() == "Mixora - [Slab Calculator]", f"the title under the prompt became {active_title()!r}")
+
+    orca.quiet()
+    click_child_button(app, CLOSE)
+    wait_for(lambda: active_title() == "Mixora", "the title once the calculator is closed")
+    wait_for(lambda: find(app, pyatspi.ROLE_FRAME, "Slab Calculator") is None, "the closed calculator to go")
 
 
 def switch_to(app, orca, keys, caption, first_box, step):
@@ -285,6 +337,7 @@ def journey(app, orca):
     wait_for(lambda: find(app, pyatspi.ROLE_ALERT) is None, "the prompt to close")
     wait_for_focus(app, "Width:", "the emptied box")
     check(text_of(width) == "", "the width box was not emptied")
+    frame_changes(app, orca, width)
 
 
 def main():

@@ -3,6 +3,7 @@
 #include <QAbstractButton>
 #include <QApplication>
 #include <QDialog>
+#include <QPointer>
 #include <QTest>
 
 PromptRecorder::PromptRecorder(int intervalMs, QObject *parent)
@@ -34,7 +35,7 @@ QStringList PromptRecorder::takeSummaries()
 
 void PromptRecorder::poll()
 {
-    QWidget *modal = QApplication::activeModalWidget();
+    QPointer<QWidget> modal = QApplication::activeModalWidget();
     if (!modal)
         return;
     if (m_inspect) {
@@ -42,6 +43,9 @@ void PromptRecorder::poll()
         m_timer.stop();
         m_inspect(modal);
         m_timer.start();
+        // It may have ended the program, and the prompt with it.
+        if (!modal)
+            return;
     }
     Prompt prompt;
     prompt.title = modal->windowTitle();

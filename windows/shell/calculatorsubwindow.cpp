@@ -1,9 +1,11 @@
 #include "windows/shell/calculatorsubwindow.h"
 
+#include "platform/messagebox.h"
 #include "windows/calculators/calculatorwindow.h"
 #include "windows/design.h"
 
 #include <QApplication>
+#include <QCloseEvent>
 #include <QMdiArea>
 #include <QScrollBar>
 
@@ -29,6 +31,18 @@ CalculatorSubWindow::CalculatorSubWindow(CalculatorWindow *calculator, QWidget *
 CalculatorSubWindow::~CalculatorSubWindow()
 {
     disconnect(this, &QMdiSubWindow::windowStateChanged, this, nullptr);
+}
+
+// Modality holds back the mouse and keys of a real desktop; a close that
+// reaches the window anyway (its shortcut, on a platform that lets the main
+// window be activated under a prompt) waits for the prompt like any command.
+void CalculatorSubWindow::closeEvent(QCloseEvent *event)
+{
+    if (platform::isMessageOpen()) {
+        event->ignore();
+        return;
+    }
+    QMdiSubWindow::closeEvent(event);
 }
 
 bool CalculatorSubWindow::eventFilter(QObject *watched, QEvent *event)

@@ -19,6 +19,7 @@ public:
     ~CalculatorSubWindow() override;
 
 protected:
+    void closeEvent(QCloseEvent *event) override;
     bool eventFilter(QObject *watched, QEvent *event) override;
     bool focusNextPrevChild(bool next) override;
 

@@ -8,6 +8,7 @@
 #include "windows/shell/calculatorsubwindow.h"
 #include "windows/shell/forms.h"
 
+#include <QCloseEvent>
 #include <QMdiArea>
 #include <QMenuBar>
 
@@ -45,6 +46,17 @@ MainWindow::~MainWindow()
 {
     for (QMdiSubWindow *subWindow : findChildren<QMdiSubWindow *>())
         subWindow->disconnect(this);
+}
+
+// A prompt is a calculator's, and the calculator is this window's: the window
+// stays until the prompt is answered, whatever asks it to close.
+void MainWindow::closeEvent(QCloseEvent *event)
+{
+    if (platform::isMessageOpen()) {
+        event->ignore();
+        return;
+    }
+    QMainWindow::closeEvent(event);
 }
 
 // The client area below the menu bar, as the window was designed. A
@@ -127,6 +139,10 @@ CalculatorWindow *MainWindow::adopt(CalculatorWindow *calculator)
         if (!m_switching)
             showTitle();
     });
+    // A closed child is still the active one as it goes, and takes its
+    // caption out of the title only as it is destroyed; the title is set
+    // after it has gone.
+    connect(subWindow, &QObject::destroyed, this, &MainWindow::showTitle);
     subWindow->hide();
     return calculator;
 }
@@ -161,6 +177,10 @@ void MainWindow::showCalculator(CalculatorWindow *calculator)
     subWindow->setWindowTitle(QString()); // until the switch is over; see endSwitch()
     // Maximised, a calculator fills the client area, which was made to hold one.
     subWindow->showMaximized();
+    // QMdiSubWindow hides the calculator of a minimised child, and shows it
+    // again as the child is restored only while the child stays in the
+    // area: one minimised when it left for the shelf comes back hidden.
+    calculator->show();
     m_mdiArea->setActiveSubWindow(subWindow);
 }
 

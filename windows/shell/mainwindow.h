@@ -30,6 +30,9 @@ public:
 
     QMdiArea *mdiArea() const { return m_mdiArea; }
 
+protected:
+    void closeEvent(QCloseEvent *event) override;
+
 private:
     void buildMenu();
     void switchTo(CalculatorWindow *shown, CalculatorWindow *firstHidden, CalculatorWindow *secondHidden);
