@@ -7,8 +7,9 @@ Calculate, Space, the seven figures read through the clipboard (Tab selects
 a read-out, Ctrl+C copies it), Tab round the calculator, switch by Alt+key
 and by Alt alone and the arrows, Restore the child window (a click: it has
 no key), a prompt read through the clipboard (a Windows message box copies
-its text on Ctrl+C), Enter, Alt+F4. The window titles and the window with
-the keyboard focus are checked at each step.
+its text on Ctrl+C), Enter; minimise, switch away and back, type, Ctrl+F4
+under a prompt, the child window's close button; Alt+F4. The window titles
+and the window with the keyboard focus are checked at each step.
 Usage: keyboard_journey.py COMMAND [ARGUMENT...]   (the program, under Wine)
 """
 import os
@@ -85,13 +86,50 @@ def estimate(rows, figures, caption):
         expect_copy(figure, f"{caption}: read-out {i + 1}", ("Tab", "ctrl+c"))
 
 
-def restore(main):
-    """Clicks the child window's Restore button, the middle of the three at
-    the menu bar's end: the client area's top right corner."""
+# The maximised child window's buttons at the menu bar's end, the client
+# area's top right corner, by their distance from it.
+MINIMISE, RESTORE, CLOSE = 50, 30, 10
+
+
+def click_child_button(main, offset):
     geometry = dict(line.split("=") for line in xdotool("getwindowgeometry", "--shell", main).splitlines())
-    subprocess.run(["xdotool", "mousemove", "--window", main, str(int(geometry["WIDTH"]) - 30), "10", "click", "1"],
-                   check=True)
+    subprocess.run(["xdotool", "mousemove", "--window", main, str(int(geometry["WIDTH"]) - offset), "10",
+                    "click", "1"], check=True)
+
+
+def restore(main):
+    """Clicks the child window's Restore button, the middle of the three."""
+    click_child_button(main, RESTORE)
     wait_for_focused_title("Mixora", "the restored calculator")
+
+
+def frame_changes(main):
+    """The slab calculator, restored, its Width holding "7": maximised again,
+    minimised, switched away from and back to, typed into; a prompt that its
+    Close shortcut leaves open; then closed by its button."""
+    switch(["alt+s"], "Slab Calculator", "Alt+S maximises the restored calculator")
+    click_child_button(main, MINIMISE)
+    wait_for_focused_title("Mixora", "the minimised calculator")
+    switch(["alt+f"], "Footing Calculator", "Alt+F away from the minimised calculator")
+    switch(["alt+s"], "Slab Calculator", "Alt+S back to it")
+    type_text("5")
+    expect_copy("75", "the calculator back from minimised takes keys in Width", ("ctrl+a", "ctrl+c"))
+
+    type_text("x")
+    key(*["Tab"] * 6, "space")
+    wait_for(lambda: focused_title() == "Mixora" and xdotool("getwindowfocus") != main, "the prompt")
+    key("ctrl+F4")
+    prompt = copied() or ""
+    check(PROMPT in prompt, f"after Ctrl+F4 the prompt said {prompt!r}, not {PROMPT!r}")
+    key("Return")
+    wait_for(lambda: xdotool("getwindowfocus") == main, "the prompt to close")
+    check(focused_title() == "Mixora - [Slab Calculator]",
+          f"the calculator did not outlive Ctrl+F4 under its prompt: the title is {focused_title()!r}")
+    type_text("8")
+    expect_copy("8", "the emptied width box has the focus after Ctrl+F4 under the prompt", ("ctrl+a", "ctrl+c"))
+
+    click_child_button(main, CLOSE)
+    wait_for_focused_title("Mixora", "the title once the calculator is closed")
 
 
 def journey():
@@ -138,6 +176,7 @@ def journey():
     # The prompt empties the box and gives it the focus.
     type_text("7")
     expect_copy("7", "the emptied width box has the focus", ("ctrl+a", "ctrl+c"))
+    frame_changes(main)
     key("alt+F4")
 
 
