@@ -260,12 +260,14 @@ void TestAccessibility::nothingActsWhilePromptIsOpen()
     QCOMPARE(driver::dimensionTexts(window), driver::words("|7"));
 }
 
-// What a client sends a box through the program's own interface: offsets
-// out of the text, backwards or huge, unknown actions, and edits while a
-// prompt is open. None may change anything, or read past
-// the text (the sanitizers watch). The box holds "12345", the cursor after
-// "12"; the result is the text, the cursor, the selection and what a
-// reading call returned.
+// What a client sends through the program's own interfaces: to a box,
+// offsets out of the text, backwards or huge, and edits while a prompt is
+// open; to a unit box, unknown actions and children. None may change
+// anything, or reach past what there is (the sanitizers watch). The box
+// holds "12345", the cursor after "12"; the result is the text, the cursor,
+// the selection and what a reading call returned. The unit box holds
+// "Feet"; the result is its text, whether its list is open, and what the
+// call returned.
 void TestAccessibility::untrustedCalls_data()
 {
     QTest::addColumn<QString>("call");
@@ -304,58 +306,94 @@ void TestAccessibility::untrustedCalls_data()
     for (const char *call : {"setText", "delete", "insert", "replace", "select", "cursor"})
         QTest::addRow("%s while a prompt is open", call) << call << 0 << 5 << true << untouched;
     // What a client may do, it can.
-    QTest::newRow("delete within") << "delete" << 1 << 3 << false
-                                   << "145, cursor 3, selected \"\", returned \"\"";
+    QTest::newRow("delete within") << "delete" << 1 << 3 << false << "145, cursor 3, selected \"\", returned \"\"";
     QTest::newRow("insert at the end") << "insert" << 5 << 5 << false
                                        << "12345x, cursor 6, selected \"\", returned \"\"";
-    QTest::newRow("read within") << "read" << 1 << 3 << false
-                                 << "12345, cursor 2, selected \"\", returned \"23\"";
+    QTest::newRow("read within") << "read" << 1 << 3 << false << "12345, cursor 2, selected \"\", returned \"23\"";
+
+    const QString unitUntouched = QStringLiteral("Feet, list closed, returned \"\"");
+    QTest::newRow("unit box: an unknown action") << "unit action" << 0 << 0 << false << unitUntouched;
+    QTest::newRow("unit box: no action name") << "unit noAction" << 0 << 0 << false << unitUntouched;
+    QTest::newRow("unit box: its list while a prompt is open") << "unit showMenu" << 0 << 0 << true << unitUntouched;
+    QTest::newRow("unit box: a child before the first") << "unit child" << -1 << 0 << false << unitUntouched;
+    QTest::newRow("unit box: a child past the last") << "unit child" << 2 << 0 << false << unitUntouched;
+    QTest::newRow("unit box: a child far out") << "unit child" << huge << 0 << false << unitUntouched;
+    QTest::newRow("unit box: the index of no child") << "unit index" << 0 << 0 << false
+                                                     << "Feet, list closed, returned \"-1\"";
+}
+
+// Sends a call to the unit box's interface; returns what it returned.
+static QString sendToUnitBox(QAccessibleInterface *box, const QString &call, int index)
+{
+    if (call == QLatin1String("unit action"))
+        box->actionInterface()->doAction(QStringLiteral("no such action"));
+    else if (call == QLatin1String("unit noAction"))
+        box->actionInterface()->doAction(QString());
+    else if (call == QLatin1String("unit showMenu"))
+        box->actionInterface()->doAction(QAccessibleActionInterface::showMenuAction());
+    else if (call == QLatin1String("unit child"))
+        return box->child(index) ? QStringLiteral("a child") : QString();
+    else if (call == QLatin1String("unit index"))
+        return QString::number(box->indexOfChild(nullptr));
+    return QString();
+}
+
+// Sends a call to a box's text interfaces; returns what it returned.
+static QString sendToBox(QAccessibleInterface *box, const QString &call, int start, int end)
+{
+    QAccessibleTextInterface *text = box->textInterface();
+    QAccessibleEditableTextInterface *editable = box->editableTextInterface();
+    if (call == QLatin1String("setText"))
+        box->setText(QAccessible::Value, QStringLiteral("x"));
+    else if (call == QLatin1String("delete"))
+        editable->deleteText(start, end);
+    else if (call == QLatin1String("insert"))
+        editable->insertText(start, QStringLiteral("x"));
+    else if (call == QLatin1String("replace"))
+        editable->replaceText(start, end, QStringLiteral("x"));
+    else if (call == QLatin1String("select"))
+        text->setSelection(0, start, end);
+    else if (call == QLatin1String("addSelection"))
+        text->addSelection(start, end);
+    else if (call == QLatin1String("cursor"))
+        text->setCursorPosition(start == 0 ? end : start);
+    else if (call == QLatin1String("scroll"))
+        text->scrollToSubstring(start, end);
+    else if (call == QLatin1String("read"))
+        return text->text(start, end);
+    else if (call == QLatin1String("rect"))
+        return text->characterRect(start).isValid() ? QStringLiteral("a rectangle") : QString();
+    else
+        box->actionInterface()->doAction(QStringLiteral("no such action"));
+    return QString();
 }
 
 void TestAccessibility::untrustedCalls()
 {
-#if !defined(Q_OS_LINUX) || QT_VERSION >= QT_VERSION_CHECK(6, 8, 0)
-    QSKIP("Qt's own interface serves the boxes here");
-#else
     QFETCH(QString, call);
     QFETCH(int, start);
     QFETCH(int, end);
     QFETCH(bool, duringPrompt);
     QFETCH(QString, result);
 
+    const bool toUnitBox = call.startsWith(QLatin1String("unit"));
+#if !defined(Q_OS_LINUX) || QT_VERSION >= QT_VERSION_CHECK(6, 8, 0)
+    if (!toUnitBox)
+        QSKIP("Qt's own interface serves the boxes here");
+#endif
     CalculatorWindow *window = openCalculator(QStringLiteral("slab"));
     QLineEdit *edit = driver::textBox(window, "wt");
     edit->setText(QStringLiteral("12345"));
     edit->setCursorPosition(2);
-    QAccessibleInterface *accessible = QAccessible::queryAccessibleInterface(edit);
-    QAccessibleTextInterface *text = accessible->textInterface();
-    QAccessibleEditableTextInterface *editable = accessible->editableTextInterface();
-    QVERIFY(text && editable);
+    QComboBox *unitBox = driver::unitBox(window, "wc");
+    QWidget *target = toUnitBox ? static_cast<QWidget *>(unitBox) : edit;
+    QAccessibleInterface *accessible = QAccessible::queryAccessibleInterface(target);
+    QVERIFY(toUnitBox ? accessible->actionInterface() != nullptr
+                      : accessible->textInterface() && accessible->editableTextInterface());
 
     QString returned;
     const auto send = [&] {
-        if (call == QLatin1String("setText"))
-            accessible->setText(QAccessible::Value, QStringLiteral("x"));
-        else if (call == QLatin1String("delete"))
-            editable->deleteText(start, end);
-        else if (call == QLatin1String("insert"))
-            editable->insertText(start, QStringLiteral("x"));
-        else if (call == QLatin1String("replace"))
-            editable->replaceText(start, end, QStringLiteral("x"));
-        else if (call == QLatin1String("select"))
-            text->setSelection(0, start, end);
-        else if (call == QLatin1String("addSelection"))
-            text->addSelection(start, end);
-        else if (call == QLatin1String("cursor"))
-            text->setCursorPosition(start == 0 ? end : start);
-        else if (call == QLatin1String("scroll"))
-            text->scrollToSubstring(start, end);
-        else if (call == QLatin1String("read"))
-            returned = text->text(start, end);
-        else if (call == QLatin1String("rect"))
-            returned = text->characterRect(start).isValid() ? QStringLiteral("a rectangle") : QString();
-        else if (accessible->actionInterface())
-            accessible->actionInterface()->doAction(QStringLiteral("no such action"));
+        returned = toUnitBox ? sendToUnitBox(accessible, call, start) : sendToBox(accessible, call, start, end);
     };
     if (duringPrompt) {
         driver::type(window, "tt", QString());
@@ -365,10 +403,17 @@ void TestAccessibility::untrustedCalls()
     } else {
         send();
     }
+    if (toUnitBox) {
+        QCOMPARE(QStringLiteral("%1, list %2, returned \"%3\"")
+                     .arg(unitBox->currentText(), unitBox->view()->isVisible() ? "open" : "closed", returned),
+                 result);
+        return;
+    }
     QCOMPARE(QStringLiteral("%1, cursor %2, selected \"%3\", returned \"%4\"")
-                 .arg(edit->text()).arg(edit->cursorPosition()).arg(edit->selectedText(), returned),
+                 .arg(edit->text())
+                 .arg(edit->cursorPosition())
+                 .arg(edit->selectedText(), returned),
              result);
-#endif
 }
 
 QTEST_MAIN(TestAccessibility)

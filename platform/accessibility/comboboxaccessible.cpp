@@ -39,6 +39,8 @@ QAccessibleInterface *ComboBoxAccessible::child(int index) const
 
 int ComboBoxAccessible::indexOfChild(const QAccessibleInterface *child) const
 {
+    if (!child)
+        return -1;
     if (child->object() == comboBox()->view())
         return 0;
     if (child->object() == comboBox()->lineEdit())

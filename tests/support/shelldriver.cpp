@@ -2,9 +2,12 @@
 
 #include <QApplication>
 #include <QMainWindow>
+#include <QMdiArea>
 #include <QMdiSubWindow>
 #include <QMenu>
 #include <QMenuBar>
+#include <QPointer>
+#include <QScrollBar>
 #include <QStyleOptionTitleBar>
 #include <QTest>
 #include <QWindow>
@@ -40,6 +43,35 @@ QRect titleBarControl(QMdiSubWindow *child, QStyle::SubControl control)
     return child->style()->subControlRect(QStyle::CC_TitleBar, &option, control, child);
 }
 
+// A restored child larger than the area (the native Windows frame is) has
+// scroll bars beside it, which may cover its buttons: the user scrolls first.
+void scrollIntoView(QMdiSubWindow *child, const QRect &control)
+{
+    QMdiArea *area = child->mdiArea();
+    const QRect inViewport(child->mapTo(area->viewport(), control.topLeft()), control.size());
+    const QRect visible = area->viewport()->rect();
+    if (inViewport.right() > visible.right())
+        area->horizontalScrollBar()->setValue(area->horizontalScrollBar()->value() + inViewport.right() - visible.right());
+    if (inViewport.left() < 0)
+        area->horizontalScrollBar()->setValue(area->horizontalScrollBar()->value() + inViewport.left());
+    if (inViewport.top() < 0)
+        area->verticalScrollBar()->setValue(area->verticalScrollBar()->value() + inViewport.top());
+}
+
+// Clicks a control of the child window's title bar, in view. Under Wine,
+// the first click on a button of a child window whose flags changed (Stay
+// on Top) does nothing; the user clicks again.
+void clickTitleBar(QMdiSubWindow *child, QStyle::SubControl control)
+{
+    const QRect where = titleBarControl(child, control);
+    scrollIntoView(child, where);
+    const QPointer<QMdiSubWindow> target = child;
+    const Qt::WindowStates before = child->windowState();
+    click(child, where.center());
+    if (target && target->windowState() == before && !target->systemMenu()->isVisible())
+        click(child, where.center());
+}
+
 QRect cornerControl(QWidget *controls, QStyle::SubControl control)
 {
     QStyleOptionComplex option;
@@ -64,15 +96,20 @@ void altAlone(QWidget *window)
 
 } // namespace
 
-// Through the top-level window, as the window system delivers a click: a
-// window that a prompt blocks takes none. The pointer gets there first, as
-// a person's does, for the controls that light up under it.
+// Through the window system's window, as it delivers a click: a window that
+// a prompt blocks takes none. The pointer gets there first, as a person's
+// does, for the controls that light up under it (a title bar's buttons act
+// only on the one under it).
 void click(QWidget *widget, const QPoint &at)
 {
-    QWidget *top = widget->window();
-    const QPoint inTop = widget->mapTo(top, at);
-    QTest::mouseMove(top->windowHandle(), inTop);
-    QTest::mouseClick(top->windowHandle(), Qt::LeftButton, {}, inTop);
+    // The window system's window under the pointer: the top-level one, or
+    // a native one inside it.
+    QWidget *native = widget;
+    while (!native->windowHandle())
+        native = native->parentWidget();
+    const QPoint inNative = widget->mapTo(native, at);
+    QTest::mouseMove(native->windowHandle(), inNative);
+    QTest::mouseClick(native->windowHandle(), Qt::LeftButton, {}, inNative);
 }
 
 void key(QWidget *window, const QKeySequence &keys)
@@ -116,10 +153,9 @@ bool clickButton(QMainWindow *mainWindow, QMdiSubWindow *child, Button button)
     }
     if (control == QStyle::SC_None || (control == QStyle::SC_TitleBarMinButton && child->isMinimized()))
         return false;
-    const QRect where = titleBarControl(child, control);
-    if (!where.isValid())
+    if (!titleBarControl(child, control).isValid())
         return false;
-    click(child, where.center());
+    clickTitleBar(child, control);
     return true;
 }
 
@@ -141,7 +177,7 @@ bool chooseWindowMenuEntry(QMainWindow *mainWindow, QMdiSubWindow *child, const 
             return false;
         click(icon, icon->rect().center());
     } else {
-        click(child, titleBarControl(child, QStyle::SC_TitleBarSysMenu).center());
+        clickTitleBar(child, QStyle::SC_TitleBarSysMenu);
     }
     QMenu *menu = child->systemMenu();
     if (!menu->isVisible())

@@ -70,8 +70,16 @@ void CalculatorSubWindow::changeState(Qt::WindowStates oldState, Qt::WindowState
     constexpr Qt::WindowStates sized = Qt::WindowMaximized | Qt::WindowMinimized;
     if ((oldState & sized) && !(newState & sized))
         fitInArea();
-    // Activated, before QMdiSubWindow would pick a control itself.
-    if (newState & Qt::WindowActive && m_focus && !isAncestorOf(QApplication::focusWidget()))
+    if (newState & Qt::WindowMinimized)
+        return;
+    // QMdiSubWindow hides the calculator while minimised, and shows it again
+    // as it is restored only if it stayed in the area all along: one that
+    // was minimised as it left for the shelf would come back blank.
+    if (widget()->isHidden())
+        widget()->show();
+    // Activated, before QMdiSubWindow would pick a control itself; or back
+    // from minimised, where the frame itself kept the focus.
+    if (newState & Qt::WindowActive && m_focus && !widget()->isAncestorOf(QApplication::focusWidget()))
         m_focus->setFocus();
 }
 

@@ -177,10 +177,6 @@ void MainWindow::showCalculator(CalculatorWindow *calculator)
     subWindow->setWindowTitle(QString()); // until the switch is over; see endSwitch()
     // Maximised, a calculator fills the client area, which was made to hold one.
     subWindow->showMaximized();
-    // QMdiSubWindow hides the calculator of a minimised child, and shows it
-    // again as the child is restored only while the child stays in the
-    // area: one minimised when it left for the shelf comes back hidden.
-    calculator->show();
     m_mdiArea->setActiveSubWindow(subWindow);
 }
 
