@@ -96,20 +96,16 @@ void altAlone(QWidget *window)
 
 } // namespace
 
-// Through the window system's window, as it delivers a click: a window that
-// a prompt blocks takes none. The pointer gets there first, as a person's
+// Through the top-level window, as the window system delivers a click: a
+// window that a prompt blocks takes none. The pointer gets there first, as a person's
 // does, for the controls that light up under it (a title bar's buttons act
 // only on the one under it).
 void click(QWidget *widget, const QPoint &at)
 {
-    // The window system's window under the pointer: the top-level one, or
-    // a native one inside it.
-    QWidget *native = widget;
-    while (!native->windowHandle())
-        native = native->parentWidget();
-    const QPoint inNative = widget->mapTo(native, at);
-    QTest::mouseMove(native->windowHandle(), inNative);
-    QTest::mouseClick(native->windowHandle(), Qt::LeftButton, {}, inNative);
+    QWidget *top = widget->window();
+    const QPoint inTop = widget->mapTo(top, at);
+    QTest::mouseMove(top->windowHandle(), inTop);
+    QTest::mouseClick(top->windowHandle(), Qt::LeftButton, {}, inTop);
 }
 
 void key(QWidget *window, const QKeySequence &keys)
@@ -215,8 +211,12 @@ bool menuCommand(QMainWindow *mainWindow, const QString &name, Way way)
         if (!bar->style()->styleHint(QStyle::SH_MenuBar_AltKeyNavigation, nullptr, bar))
             return false;
         altAlone(mainWindow);
-        for (qsizetype i = 0; i < commands.indexOf(action); ++i)
-            key(mainWindow, Qt::Key_Right);
+        // Alt lights the command under the pointer, or else the first.
+        if (QAction *lit = bar->activeAction()) {
+            const qsizetype steps = (commands.indexOf(action) - commands.indexOf(lit) + commands.size()) % commands.size();
+            for (qsizetype i = 0; i < steps; ++i)
+                key(mainWindow, Qt::Key_Right);
+        }
         key(mainWindow, Qt::Key_Return);
         break;
     }

@@ -29,8 +29,7 @@ bool chooseWindowMenuEntry(QMainWindow *mainWindow, QMdiSubWindow *child, const 
 QStringList windowMenuEntries(QMdiSubWindow *child);
 
 // A menu command by a click, by Alt and its letter, or by Alt alone, the
-// arrows and Enter from the first command (where the style gives Alt alone
-// to the menu bar).
+// arrows and Enter (where the style gives Alt alone to the menu bar).
 enum class Way { Click, AltLetter, AltArrows };
 bool menuCommand(QMainWindow *mainWindow, const QString &name, Way way);
 
