@@ -539,6 +539,7 @@ void TestShell::promptHoldsTheFrame()
         promptWasOpen = true;
         if (action == QLatin1String("shortcut")) {
             MDIForm1->activateWindow();
+            QVERIFY(QTest::qWaitFor([] { return QApplication::activeWindow() == MDIForm1.get(); }));
             QTest::keyClick(MDIForm1.get(), Qt::Key_F4, Qt::ControlModifier);
         } else if (action == QLatin1String("button")) {
             driver::closeMaximizedChild(MDIForm1.get());
