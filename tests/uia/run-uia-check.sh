@@ -78,6 +78,21 @@ prompt_closed() {
     ! xdotool search --onlyvisible --name '^Mixora$' >/dev/null 2>&1
 }
 
+# The main window showing the calculator so captioned has the keyboard: a
+# key sent before Wine hands it back after a prompt goes nowhere.
+main_has_keyboard() {
+    [ "$(xdotool getwindowfocus getwindowname 2>/dev/null)" = "Mixora - [$1 Calculator]" ]
+}
+
+# A menu command by its key, once the main window can take it.
+switch_to() {
+    local from=$1 keys=$2 to=$3
+    wait_until 15 main_has_keyboard "$from" || fail_check "the $from calculator does not have the keyboard"
+    xdotool key "$keys"
+    wait_until 15 main_has_keyboard "$to" || fail_check "$keys did not switch to the $to calculator"
+    check_names "$to"
+}
+
 # Space on the splash once it has the keyboard (clicked, if it never takes
 # it); then the main window with the slab calculator.
 press_continue() {
@@ -121,10 +136,8 @@ run_inside() {
     press_continue || return 1
     check_names Slab
     check_prompt
-    xdotool key alt+f
-    check_names Footing
-    xdotool key alt+c
-    check_names Circular
+    switch_to Slab alt+f Footing
+    switch_to Footing alt+c Circular
     xdotool key alt+F4
     wineserver -w
     if [ "$failures" -ne 0 ]; then
