@@ -320,10 +320,15 @@ void TestAccessibility::untrustedCalls_data()
     QTest::newRow("unit box: a child far out") << "unit child" << huge << 0 << false << unitUntouched;
     QTest::newRow("unit box: the index of no child") << "unit index" << 0 << 0 << false
                                                      << "Feet, list closed, returned \"-1\"";
+    QTest::newRow("area: a child before the first") << "area child" << -1 << 0 << false << unitUntouched;
+    QTest::newRow("area: a child far out") << "area child" << huge << 0 << false << unitUntouched;
+    QTest::newRow("area: the index of no child") << "area index" << 0 << 0 << false
+                                                 << "Feet, list closed, returned \"-1\"";
 }
 
-// Sends a call to the unit box's interface; returns what it returned.
-static QString sendToUnitBox(QAccessibleInterface *box, const QString &call, int index)
+// Sends a call to the unit box's or the area's interface; returns what it
+// returned.
+static QString sendToContainer(QAccessibleInterface *box, const QString &call, int index)
 {
     if (call == QLatin1String("unit action"))
         box->actionInterface()->doAction(QStringLiteral("no such action"));
@@ -331,9 +336,9 @@ static QString sendToUnitBox(QAccessibleInterface *box, const QString &call, int
         box->actionInterface()->doAction(QString());
     else if (call == QLatin1String("unit showMenu"))
         box->actionInterface()->doAction(QAccessibleActionInterface::showMenuAction());
-    else if (call == QLatin1String("unit child"))
+    else if (call.endsWith(QLatin1String(" child")))
         return box->child(index) ? QStringLiteral("a child") : QString();
-    else if (call == QLatin1String("unit index"))
+    else if (call.endsWith(QLatin1String(" index")))
         return QString::number(box->indexOfChild(nullptr));
     return QString();
 }
@@ -376,9 +381,9 @@ void TestAccessibility::untrustedCalls()
     QFETCH(bool, duringPrompt);
     QFETCH(QString, result);
 
-    const bool toUnitBox = call.startsWith(QLatin1String("unit"));
+    const bool toContainer = call.startsWith(QLatin1String("unit")) || call.startsWith(QLatin1String("area"));
 #if !defined(Q_OS_LINUX) || QT_VERSION >= QT_VERSION_CHECK(6, 8, 0)
-    if (!toUnitBox)
+    if (!toContainer)
         QSKIP("Qt's own interface serves the boxes here");
 #endif
     CalculatorWindow *window = openCalculator(QStringLiteral("slab"));
@@ -386,14 +391,19 @@ void TestAccessibility::untrustedCalls()
     edit->setText(QStringLiteral("12345"));
     edit->setCursorPosition(2);
     QComboBox *unitBox = driver::unitBox(window, "wc");
-    QWidget *target = toUnitBox ? static_cast<QWidget *>(unitBox) : edit;
+    QWidget *target = edit;
+    if (call.startsWith(QLatin1String("unit")))
+        target = unitBox;
+    else if (call.startsWith(QLatin1String("area")))
+        target = window->window()->findChild<QMdiArea *>(QStringLiteral("mdiArea"));
+    QVERIFY(target);
     QAccessibleInterface *accessible = QAccessible::queryAccessibleInterface(target);
-    QVERIFY(toUnitBox ? accessible->actionInterface() != nullptr
-                      : accessible->textInterface() && accessible->editableTextInterface());
+    QVERIFY(toContainer ? target != edit && (target != unitBox || accessible->actionInterface())
+                        : accessible->textInterface() && accessible->editableTextInterface());
 
     QString returned;
     const auto send = [&] {
-        returned = toUnitBox ? sendToUnitBox(accessible, call, start) : sendToBox(accessible, call, start, end);
+        returned = toContainer ? sendToContainer(accessible, call, start) : sendToBox(accessible, call, start, end);
     };
     if (duringPrompt) {
         driver::type(window, "tt", QString());
@@ -403,7 +413,7 @@ void TestAccessibility::untrustedCalls()
     } else {
         send();
     }
-    if (toUnitBox) {
+    if (toContainer) {
         QCOMPARE(QStringLiteral("%1, list %2, returned \"%3\"")
                      .arg(unitBox->currentText(), unitBox->view()->isVisible() ? "open" : "closed", returned),
                  result);

@@ -13,6 +13,12 @@
 #ifdef MIXORA_FOCUS_REPORT
 #include "platform/accessibility/focusreport.h"
 #endif
+#ifdef MIXORA_ATSPI_BRIDGE
+#include "platform/accessibility/mdiareaaccessible.h"
+#include "platform/accessibility/selectionfilter.h"
+
+#include <QMdiArea>
+#endif
 #ifdef MIXORA_ATSPI_WORKAROUNDS
 #include "platform/accessibility/lineeditaccessible.h"
 #endif
@@ -59,6 +65,10 @@ QAccessibleInterface *interfaceFor(const QString &className, QObject *object)
         auto *combo = static_cast<QComboBox *>(object);
         return combo->isEditable() ? new ComboBoxAccessible(combo) : nullptr;
     }
+#ifdef MIXORA_ATSPI_BRIDGE
+    if (className == QLatin1String("QMdiArea"))
+        return new MdiAreaAccessible(static_cast<QMdiArea *>(object));
+#endif
 #ifdef MIXORA_ATSPI_WORKAROUNDS
     if (className == QLatin1String("QLineEdit"))
         return new LineEditAccessible(static_cast<QLineEdit *>(object));
@@ -79,6 +89,9 @@ QAccessibleInterface *interfaceFor(const QString &className, QObject *object)
 void install()
 {
     QAccessible::installFactory(interfaceFor);
+#ifdef MIXORA_ATSPI_BRIDGE
+    SelectionFilter::install();
+#endif
 #ifdef MIXORA_FOCUS_REPORT
     qApp->installEventFilter(new FocusReport(qApp));
 #endif

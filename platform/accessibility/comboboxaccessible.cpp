@@ -1,4 +1,4 @@
-// Every platform and Qt version; the announcement on Linux from Qt 6.8 only.
+// Every platform and Qt version; the announcement on Linux with Qt 6.8 only.
 #include "platform/accessibility/comboboxaccessible.h"
 
 #include "platform/accessibility/accessibility.h"
@@ -12,7 +12,7 @@ namespace platform::accessibility {
 ComboBoxAccessible::ComboBoxAccessible(QComboBox *box)
     : QAccessibleWidget(box, QAccessible::ComboBox)
 {
-#if defined(Q_OS_LINUX) && QT_VERSION >= QT_VERSION_CHECK(6, 8, 0)
+#if defined(Q_OS_LINUX) && QT_VERSION >= QT_VERSION_CHECK(6, 8, 0) && QT_VERSION < QT_VERSION_CHECK(6, 11, 0)
     // Made once per box, when a screen reader first asks for it.
     QObject::connect(box, &QComboBox::currentIndexChanged, box, [box] {
         if (box->hasFocus() && !box->view()->isVisible())

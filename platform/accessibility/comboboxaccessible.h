@@ -12,10 +12,11 @@ namespace platform::accessibility {
 // screen reader ignores a list whose parent does not count it among its
 // children.
 //
-// On Linux from Qt 6.8, a unit picked with Up or Down while the list is
+// On Linux with Qt 6.8, a unit picked with Up or Down while the list is
 // closed is announced: Qt reports it as the box's change of selection, which
 // Orca 48 leaves to the box's text to tell, and the text's changes, not
-// being the focus, go unspoken. Qt 6.4 and Orca 43 say it already.
+// being the focus, go unspoken. Qt 6.4 and Orca 43 say it already, and so do
+// Qt 6.11 and Orca 51, from the text's change.
 class ComboBoxAccessible : public QAccessibleWidget
 {
 public:

@@ -4,10 +4,9 @@
 
 #include <QAccessible>
 #include <QApplication>
-#include <QComboBox>
 #include <QFocusEvent>
-#include <QLineEdit>
 #include <QTimer>
+#include <QWidget>
 #include <QWindow>
 
 #include <utility>
@@ -21,25 +20,15 @@ void reportFocus(QObject *control)
     QAccessible::updateAccessibility(&focus);
 }
 
-#if QT_VERSION < QT_VERSION_CHECK(6, 8, 0)
-bool selectsTextOnFocus(QObject *watched, QEvent *event)
-{
-    const Qt::FocusReason reason = static_cast<QFocusEvent *>(event)->reason();
-    if (reason != Qt::TabFocusReason && reason != Qt::BacktabFocusReason && reason != Qt::ShortcutFocusReason)
-        return false;
-    const auto *combo = qobject_cast<QComboBox *>(watched);
-    return qobject_cast<QLineEdit *>(watched) || (combo && combo->isEditable());
-}
-#endif
-
 } // namespace
 
 bool FocusReport::eventFilter(QObject *watched, QEvent *event)
 {
     switch (event->type()) {
     case QEvent::WindowActivate:
-        // Windows of the program's own, not its dialogs or tool windows.
-        if (auto *window = qobject_cast<QWidget *>(watched); window && window->windowType() == Qt::Window)
+        // The main window and the splash (a tool window), not the prompts.
+        if (auto *window = qobject_cast<QWidget *>(watched);
+            window && (window->windowType() == Qt::Window || window->windowType() == Qt::Tool))
             reportLater(window->focusWidget());
         break;
 #if QT_VERSION < QT_VERSION_CHECK(6, 8, 0)
@@ -48,9 +37,6 @@ bool FocusReport::eventFilter(QObject *watched, QEvent *event)
             reportLater(QApplication::focusWidget());
         break;
     case QEvent::FocusIn:
-        if (selectsTextOnFocus(watched, event))
-            reportFocus(watched);
-        return popupTookFocus(watched, event);
     case QEvent::FocusOut:
         return popupTookFocus(watched, event);
 #endif

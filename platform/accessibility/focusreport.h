@@ -20,10 +20,6 @@ namespace platform::accessibility {
 //   a child window is, hidden for a moment, when it is restored): Orca moves
 //   its attention to the window when the box is hidden, and would leave it
 //   there;
-// - a box's focus is reported before the box selects its text: Qt 6.4's
-//   line edit selects all of its text as Tab brings the focus
-//   in, and Qt reports the focus only after that; Orca 43 then says
-//   "4 selected" and leaves the box's name unsaid;
 // - a window does not report its activation again around a drop-down
 //   list: Qt 6.4 reports the window activated whenever its native
 //   window loses the keyboard to the list and gets it back, and Orca then

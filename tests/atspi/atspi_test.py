@@ -35,12 +35,15 @@ def wait_for(find, what, timeout=20.0):
     return desktop_user.wait_for(probe, what, timeout)
 
 
-def descendants(node):
+def descendants(node, shown_only=False):
+    """Every node below node; with shown_only, those on screen, without
+    walking into what is not (a hidden calculator's hundred nodes cost a
+    busy machine seconds of calls)."""
     for child in node:
-        if child is None:
+        if child is None or (shown_only and not showing(child)):
             continue
         yield child
-        yield from descendants(child)
+        yield from descendants(child, shown_only)
 
 
 def showing(node):
@@ -50,8 +53,8 @@ def showing(node):
 def find(node, role, name=None):
     """The first showing descendant of a role (a pyatspi constant: the role
     names differ between at-spi2 releases) and name."""
-    for child in descendants(node):
-        if child.getRole() == role and (name is None or child.name == name) and showing(child):
+    for child in descendants(node, shown_only=True):
+        if child.getRole() == role and (name is None or child.name == name):
             return child
     return None
 
