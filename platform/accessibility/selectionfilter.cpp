@@ -13,6 +13,15 @@ bool isTextChange(QAccessible::Event type)
     return type == QAccessible::TextInserted || type == QAccessible::TextRemoved || type == QAccessible::TextUpdated;
 }
 
+#if QT_VERSION >= QT_VERSION_CHECK(6, 11, 0)
+// What the bridge sends as a container's change of selection.
+bool isSelectionChange(QAccessible::Event type)
+{
+    return type == QAccessible::Selection || type == QAccessible::SelectionAdd || type == QAccessible::SelectionRemove
+        || type == QAccessible::SelectionWithin;
+}
+#endif
+
 #if QT_VERSION < QT_VERSION_CHECK(6, 8, 0)
 // The box whose text a control shows: itself, or a unit box's line edit.
 QLineEdit *textBoxOf(QObject *control)
@@ -75,7 +84,7 @@ bool SelectionFilter::isNoise(const QAccessibleEvent *event)
 {
 #if QT_VERSION >= QT_VERSION_CHECK(6, 11, 0)
     if (auto *unitBox = qobject_cast<QComboBox *>(event->object()))
-        return event->type() == QAccessible::SelectionChanged && !unitBox->view()->isVisible();
+        return isSelectionChange(event->type()) && !unitBox->view()->isVisible();
 #endif
     if (!qobject_cast<QLineEdit *>(event->object()))
         return false;
