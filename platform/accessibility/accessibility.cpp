@@ -15,9 +15,11 @@
 #endif
 #ifdef MIXORA_ATSPI_BRIDGE
 #include "platform/accessibility/mdiareaaccessible.h"
+#include "platform/accessibility/mdisubwindowaccessible.h"
 #include "platform/accessibility/selectionfilter.h"
 
 #include <QMdiArea>
+#include <QMdiSubWindow>
 #endif
 #ifdef MIXORA_ATSPI_WORKAROUNDS
 #include "platform/accessibility/lineeditaccessible.h"
@@ -68,6 +70,8 @@ QAccessibleInterface *interfaceFor(const QString &className, QObject *object)
 #ifdef MIXORA_ATSPI_BRIDGE
     if (className == QLatin1String("QMdiArea"))
         return new MdiAreaAccessible(static_cast<QMdiArea *>(object));
+    if (className == QLatin1String("QMdiSubWindow"))
+        return new MdiSubWindowAccessible(static_cast<QMdiSubWindow *>(object));
 #endif
 #ifdef MIXORA_ATSPI_WORKAROUNDS
     if (className == QLatin1String("QLineEdit"))

@@ -7,6 +7,9 @@ class QWidget;
 // Each part is compiled only where it is needed; the file of each says where:
 // - on every platform, what gives a control its name, role or value: the
 //   unit boxes' interface (comboboxaccessible) and the announcements;
+// - on Linux, what keeps Orca to what is on screen: the calculators' area as
+//   a filler (mdiareaaccessible), the selection changes it is sent
+//   (selectionfilter) and a child window's parent (mdisubwindowaccessible);
 // - on Linux before Qt 6.8, what works around Orca 43 or Qt 6.4's AT-SPI
 //   bridge: the focus reports (focusreport) and the line edits' text
 //   attributes (lineeditaccessible);

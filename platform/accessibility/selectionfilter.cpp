@@ -13,16 +13,6 @@ bool isTextChange(QAccessible::Event type)
     return type == QAccessible::TextInserted || type == QAccessible::TextRemoved || type == QAccessible::TextUpdated;
 }
 
-#if QT_VERSION >= QT_VERSION_CHECK(6, 11, 0)
-// What the bridge sends as a container's change of selection.
-bool isSelectionChange(QAccessible::Event type)
-{
-    return type == QAccessible::Selection || type == QAccessible::SelectionAdd || type == QAccessible::SelectionRemove
-        || type == QAccessible::SelectionWithin;
-}
-#endif
-
-#if QT_VERSION < QT_VERSION_CHECK(6, 8, 0)
 // The box whose text a control shows: itself, or a unit box's line edit.
 QLineEdit *textBoxOf(QObject *control)
 {
@@ -38,16 +28,13 @@ QWidget *focusOwner(QWidget *widget)
         widget = widget->focusProxy();
     return widget;
 }
-#endif
 
 } // namespace
 
 QAccessible::UpdateHandler SelectionFilter::s_previous = nullptr;
 QPointer<QObject> SelectionFilter::s_typedOver;
-#if QT_VERSION < QT_VERSION_CHECK(6, 8, 0)
 QPointer<QObject> SelectionFilter::s_reportedFocus;
 QString SelectionFilter::s_heardText;
-#endif
 
 void SelectionFilter::install()
 {
@@ -56,14 +43,11 @@ void SelectionFilter::install()
 
 void SelectionFilter::handle(QAccessibleEvent *event)
 {
-#if QT_VERSION < QT_VERSION_CHECK(6, 8, 0)
     track(event);
-#endif
     const bool noise = isNoise(event);
-    if (isTextChange(event->type()))
-        s_typedOver = event->object();
-    else if (event->type() == QAccessible::TextSelectionChanged && event->object() == s_typedOver)
-        s_typedOver = nullptr;
+    // Only the selection reported right after a text's change went with it.
+    if (event->object() == s_typedOver || isTextChange(event->type()))
+        s_typedOver = isTextChange(event->type()) ? event->object() : nullptr;
     if (!noise)
         forward(event);
 }
@@ -82,23 +66,20 @@ void SelectionFilter::forward(QAccessibleEvent *event)
 
 bool SelectionFilter::isNoise(const QAccessibleEvent *event)
 {
-#if QT_VERSION >= QT_VERSION_CHECK(6, 11, 0)
+#if QT_VERSION >= QT_VERSION_CHECK(6, 8, 0)
     if (auto *unitBox = qobject_cast<QComboBox *>(event->object()))
-        return isSelectionChange(event->type()) && !unitBox->view()->isVisible();
+        return event->type() == QAccessible::ValueChanged && !unitBox->view()->isVisible();
 #endif
     if (!qobject_cast<QLineEdit *>(event->object()))
         return false;
-#if QT_VERSION < QT_VERSION_CHECK(6, 8, 0)
     if (isAheadOfFocus(event))
         return true;
-#endif
     if (event->type() != QAccessible::TextSelectionChanged)
         return false;
     const auto *selection = static_cast<const QAccessibleTextSelectionEvent *>(event);
     return selection->selectionStart() == selection->selectionEnd() && event->object() == s_typedOver;
 }
 
-#if QT_VERSION < QT_VERSION_CHECK(6, 8, 0)
 // What the screen reader was last told of the focus and its box's text.
 void SelectionFilter::track(const QAccessibleEvent *event)
 {
@@ -118,11 +99,14 @@ bool SelectionFilter::isAheadOfFocus(const QAccessibleEvent *event)
     const bool focusReported = box->hasFocus() && focusOwner(box) == s_reportedFocus;
     if (event->type() == QAccessible::TextSelectionChanged && !focusReported)
         return true;
+#if QT_VERSION < QT_VERSION_CHECK(6, 8, 0)
     // Qt reports a replaced text after the caret's move and the selection's
     // end that it causes.
     return (event->type() == QAccessible::TextSelectionChanged || event->type() == QAccessible::TextCaretMoved)
         && focusReported && box->text() != s_heardText;
-}
+#else
+    return false;
 #endif
+}
 
 } // namespace platform::accessibility

@@ -11,21 +11,23 @@ namespace platform::accessibility {
 // selection is already read with the box when its focus is reported, and a
 // replaced text is told by the text's change; so these add words for nothing
 // a user sees, and are kept back:
-// - the end of a selection whose text was typed over: Qt reports it after
-//   the text's change, and Orca 48 then says "Text unselected.";
-// before Qt 6.8 (Orca 43, Qt 6.4) also, as Orca 43 speaks every selection
-// change, focused box or not:
+// - the end of a selection whose text was typed over: Qt reports it right
+//   after the text's change, and Orca 48 then says "Text unselected.";
 // - a change in a box that does not have the focus, or before its focus has
-//   been reported: a Tab said "Text unselected." for the box it left, and the
-//   value and "selected" before the name of the box it entered, then the
-//   name and the value once more;
+//   been reported: with Qt 6.4 a Tab said "Text unselected." for the box it
+//   left, and the value and "selected" before the name of the box it
+//   entered, then the name and the value once more; with Qt 6.8 a switch
+//   back to a calculator said "Text unselected." after its box;
+// before Qt 6.8 (Orca 43, Qt 6.4) also:
 // - the end of a selection, and the caret's move, that a replaced text
 //   causes (a unit picked with Up or Down): Qt reports them before the new
 //   text.
-// from Qt 6.11 (Orca 51) also:
-// - a unit box's change of selection while its list is closed: Orca 51 says
-//   the unit picked with Up or Down from the text's change, then again
-//   from this.
+// from Qt 6.8 also:
+// - a unit box's change of value while its list is closed, which Qt's
+//   bridge sends as the box's change of selection: the unit picked with Up
+//   or Down is told once already (by the box's announcement with Qt 6.8, by
+//   the text's change with Qt 6.11), and Orca 48 and 51 told it again,
+//   with the box's name and role.
 // Everything else passes unchanged, in its order.
 class SelectionFilter
 {
@@ -41,7 +43,6 @@ private:
     static QAccessible::UpdateHandler s_previous;
     // The box whose text changed last, until its selection is next reported.
     static QPointer<QObject> s_typedOver;
-#if QT_VERSION < QT_VERSION_CHECK(6, 8, 0)
     static void track(const QAccessibleEvent *event);
     static bool isAheadOfFocus(const QAccessibleEvent *event);
 
@@ -49,7 +50,6 @@ private:
     // text of its box as the screen reader last heard it.
     static QPointer<QObject> s_reportedFocus;
     static QString s_heardText;
-#endif
 };
 
 } // namespace platform::accessibility
