@@ -262,7 +262,8 @@ void TestAccessibility::nothingActsWhilePromptIsOpen()
 
 // What a client sends through the program's own interfaces: to a box,
 // offsets out of the text, backwards or huge, and edits while a prompt is
-// open; to a unit box, unknown actions and children. None may change
+// open; to a unit box, unknown actions and children; to the area and a
+// child window, children. None may change
 // anything, or reach past what there is (the sanitizers watch). The box
 // holds "12345", the cursor after "12"; the result is the text, the cursor,
 // the selection and what a reading call returned. The unit box holds
@@ -324,10 +325,14 @@ void TestAccessibility::untrustedCalls_data()
     QTest::newRow("area: a child far out") << "area child" << huge << 0 << false << unitUntouched;
     QTest::newRow("area: the index of no child") << "area index" << 0 << 0 << false
                                                  << "Feet, list closed, returned \"-1\"";
+    QTest::newRow("child window: a child before the first") << "window child" << -1 << 0 << false << unitUntouched;
+    QTest::newRow("child window: a child past the last") << "window child" << 1 << 0 << false << unitUntouched;
+    QTest::newRow("child window: the index of no child") << "window index" << 0 << 0 << false
+                                                         << "Feet, list closed, returned \"-1\"";
 }
 
-// Sends a call to the unit box's or the area's interface; returns what it
-// returned.
+// Sends a call to the unit box's, the area's or the child window's
+// interface; returns what it returned.
 static QString sendToContainer(QAccessibleInterface *box, const QString &call, int index)
 {
     if (call == QLatin1String("unit action"))
@@ -381,7 +386,8 @@ void TestAccessibility::untrustedCalls()
     QFETCH(bool, duringPrompt);
     QFETCH(QString, result);
 
-    const bool toContainer = call.startsWith(QLatin1String("unit")) || call.startsWith(QLatin1String("area"));
+    const bool toContainer = call.startsWith(QLatin1String("unit")) || call.startsWith(QLatin1String("area"))
+        || call.startsWith(QLatin1String("window"));
 #if !defined(Q_OS_LINUX) || QT_VERSION >= QT_VERSION_CHECK(6, 8, 0)
     if (!toContainer)
         QSKIP("Qt's own interface serves the boxes here");
@@ -396,6 +402,8 @@ void TestAccessibility::untrustedCalls()
         target = unitBox;
     else if (call.startsWith(QLatin1String("area")))
         target = window->window()->findChild<QMdiArea *>(QStringLiteral("mdiArea"));
+    else if (call.startsWith(QLatin1String("window")))
+        target = qobject_cast<QMdiSubWindow *>(window->parentWidget());
     QVERIFY(target);
     QAccessibleInterface *accessible = QAccessible::queryAccessibleInterface(target);
     QVERIFY(toContainer ? target != edit && (target != unitBox || accessible->actionInterface())
