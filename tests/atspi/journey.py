@@ -160,7 +160,7 @@ class Orca:
         longer one; words for which the step has no phrase; a phrase unsaid."""
         text = " | ".join(spoken)
         due = 0
-        optional = sorted(step.also + self.ROLES, key=lambda p: -len(getattr(p, "pattern", p)))
+        optional = sorted(filter(None, step.also + self.ROLES), key=lambda p: -len(getattr(p, "pattern", p)))
         position = 0
         while True:
             while position < len(text) and text[position] in self.BETWEEN + "|":
@@ -387,13 +387,29 @@ def frame_changes(app, orca, width, between):
     wait_for(lambda: find(app, pyatspi.ROLE_FRAME, "Slab Calculator") is None, "the closed calculator to go")
 
 
+def focus_phrases(app):
+    """The focused control's name and text, as Orca says them."""
+    node = focused(app)
+    if node is None:
+        return []
+    if node.getRole() == pyatspi.ROLE_COMBO_BOX:
+        phrases = [node.name, unit_text(app, node.name)]
+    else:
+        try:
+            phrases = [name_of(node.name), text_of(node)]
+        except NotImplementedError:
+            phrases = [name_of(node.name)]
+    return [phrase for phrase in phrases if phrase]
+
+
 def switch_to(app, orca, keys, command, first_box, step, also=()):
     """A menu command by its key: the calculator's title, then its box, heard
     (and the command's name, which Qt 6.8 reports as the focus a moment, and
-    Orca 51 with its key)."""
+    Orca 51 with its key; with Qt 6.11 the control left behind at times, as
+    the menu bar hands the keyboard back to it before the switch)."""
     caption = f"{command} Calculator"
     orca.step(step, caption, name_of(first_box),
-              also=[command, f"Alt+{command[0]}", f"Mixora - [{caption}]", *also])
+              also=[command, f"Alt+{command[0]}", f"Mixora - [{caption}]", *focus_phrases(app), *also])
     press(orca, keys)
     wait_for(lambda: active_title() == f"Mixora - [{caption}]", step)
     wait_for_focus(app, first_box, step)
