@@ -17,6 +17,7 @@
 #include <QMdiSubWindow>
 #include <QMenuBar>
 #include <QPushButton>
+#include <QSignalSpy>
 #include <QTest>
 #include <QTimer>
 
@@ -92,7 +93,7 @@ CalculatorWindow *TestAccessibility::openCalculator(const QString &command)
         MDIForm1->footing_Click();
     else
         MDIForm1->circular_Click();
-    return qobject_cast<CalculatorWindow *>(MDIForm1->mdiArea()->activeSubWindow()->widget());
+    return qobject_cast<CalculatorWindow *>(calculatorArea()->activeSubWindow()->widget());
 }
 
 void TestAccessibility::names_data()
@@ -242,20 +243,25 @@ void TestAccessibility::nothingActsWhilePromptIsOpen()
     driver::type(window, "wt", QStringLiteral("7"));
     QAccessibleInterface *bar = QAccessible::queryAccessibleInterface(MDIForm1->menuBar());
     bool promptWasOpen = false;
+    QSignalSpy calculateClicked(driver::button(window, "Command2"), &QAbstractButton::clicked);
+    QSignalSpy clearClicked(driver::button(window, "Command1"), &QAbstractButton::clicked);
     m_prompts->whenOpen([&](QWidget *) {
         promptWasOpen = platform::isMessageOpen();
+        calculateClicked.clear();
         pressByAction(driver::button(window, "Command2"));
         pressByAction(driver::button(window, "Command1"));
         for (int i = 0; i < bar->childCount(); ++i)
             pressByAction(bar->child(i)->object());
-        // The prompt stays open long enough for an animated press to land.
-        QTest::qWait(500);
+        // A press is an animated click, which lands later: the prompt stays
+        // open until both have.
+        QTRY_COMPARE(calculateClicked.count(), 1);
+        QTRY_COMPARE(clearClicked.count(), 1);
     });
     driver::click(window, "Command2");
 
     QVERIFY(promptWasOpen);
     QCOMPARE(m_prompts->takeSummaries(), QStringList{"Mixora: Please enter a number value for the Diameter."});
-    QCOMPARE(qobject_cast<CalculatorWindow *>(MDIForm1->mdiArea()->activeSubWindow()->widget()), window);
+    QCOMPARE(qobject_cast<CalculatorWindow *>(calculatorArea()->activeSubWindow()->widget()), window);
     QVERIFY(!footingcalc.existing() || !footingcalc.existing()->isVisible());
     QCOMPARE(driver::dimensionTexts(window), driver::words("|7"));
 }

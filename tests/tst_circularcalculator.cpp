@@ -1,6 +1,5 @@
-#include "app/appsetup.h"
 #include "tests/support/calculatordriver.h"
-#include "tests/support/promptrecorder.h"
+#include "tests/support/calculatortest.h"
 #include "windows/calculators/circularcalculator.h"
 
 #include <QApplication>
@@ -11,18 +10,12 @@
 
 using driver::words;
 
-#include <memory>
-
 // The circular window, driven through its boxes and buttons.
-class TestCircularCalculator : public QObject
+class TestCircularCalculator : public CalculatorTest
 {
     Q_OBJECT
 
 private slots:
-    void initTestCase() { setUpApplication(*qApp); }
-    void init();
-    void cleanup();
-
     void startingState();
     void focusOrder();
     void captionsFit();
@@ -35,39 +28,8 @@ private slots:
     void decimalComma();
 
 private:
-    QWidget *open();
-
-    std::unique_ptr<PromptRecorder> m_prompts;
-    std::unique_ptr<CircularCalculator> m_window;
+    QWidget *open() { return CalculatorTest::open(std::make_unique<CircularCalculator>()); }
 };
-
-namespace {
-
-
-const QStringList kNoResults(7, QString());
-
-} // namespace
-
-void TestCircularCalculator::init()
-{
-    QLocale::setDefault(QLocale::c());
-    m_prompts = std::make_unique<PromptRecorder>();
-}
-
-void TestCircularCalculator::cleanup()
-{
-    m_window.reset();
-    QCOMPARE(m_prompts->takeSummaries(), QStringList());
-}
-
-QWidget *TestCircularCalculator::open()
-{
-    m_window = std::make_unique<CircularCalculator>();
-    m_window->show();
-    if (!QTest::qWaitForWindowExposed(m_window.get()))
-        qWarning("calculator window was not shown");
-    return m_window.get();
-}
 
 void TestCircularCalculator::startingState()
 {
@@ -164,7 +126,7 @@ void TestCircularCalculator::unusableEntry()
 
     QWidget *w = open();
     driver::calculate(w, texts);
-    QCOMPARE(m_prompts->takeSummaries(), QStringList{"Mixora: " + prompt});
+    QCOMPARE(prompts().takeSummaries(), QStringList{"Mixora: " + prompt});
     QCOMPARE(driver::dimensionTexts(w), after);
     QCOMPARE(driver::focusName(w), emptied);
     QCOMPARE(driver::readouts(w), kNoResults);
@@ -187,7 +149,7 @@ void TestCircularCalculator::overflowLeavesWindowAsItWas()
     QWidget *w = open();
     driver::calculate(w, words("12|48"));
     driver::calculate(w, words("1e200|1e200"));
-    QCOMPARE(m_prompts->takeSummaries(), QStringList{"Mixora: The dimensions are too large to estimate."});
+    QCOMPARE(prompts().takeSummaries(), QStringList{"Mixora: The dimensions are too large to estimate."});
     QCOMPARE(driver::dimensionTexts(w), words("1e200|1e200"));
     QCOMPARE(driver::readouts(w), words("0.12|0.09|9|7.2|36|5.4|32.4"));
 }

@@ -1,6 +1,5 @@
-#include "app/appsetup.h"
 #include "tests/support/calculatordriver.h"
-#include "tests/support/promptrecorder.h"
+#include "tests/support/calculatortest.h"
 #include "windows/calculators/readoutbox.h"
 #include "windows/calculators/rectangularcalculator.h"
 
@@ -11,25 +10,20 @@
 #include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
+#include <QSignalSpy>
 #include <QTest>
 
 using driver::words;
-
-#include <memory>
 
 using Kind = RectangularCalculator::Kind;
 Q_DECLARE_METATYPE(RectangularCalculator::Kind)
 
 // The slab and footing windows, driven through their boxes and buttons.
-class TestRectangularCalculator : public QObject
+class TestRectangularCalculator : public CalculatorTest
 {
     Q_OBJECT
 
 private slots:
-    void initTestCase();
-    void init();
-    void cleanup();
-
     void startingState_data();
     void startingState();
     void focusOrder_data();
@@ -53,48 +47,12 @@ private slots:
     void slabAndFootingKeepTheirOwnContents();
 
 private:
-    QWidget *open(Kind kind);
+    QWidget *open(Kind kind) { return CalculatorTest::open(std::make_unique<RectangularCalculator>(kind)); }
     void enter(const QStringList &texts, const QStringList &units = {})
     {
-        driver::calculate(m_window.get(), texts, units);
+        driver::calculate(window(), texts, units);
     }
-
-    std::unique_ptr<PromptRecorder> m_prompts;
-    std::unique_ptr<RectangularCalculator> m_window;
 };
-
-namespace {
-
-
-const QStringList kNoResults(7, QString());
-
-} // namespace
-
-void TestRectangularCalculator::initTestCase()
-{
-    setUpApplication(*qApp);
-}
-
-void TestRectangularCalculator::init()
-{
-    QLocale::setDefault(QLocale::c());
-    m_prompts = std::make_unique<PromptRecorder>();
-}
-
-void TestRectangularCalculator::cleanup()
-{
-    m_window.reset();
-    QCOMPARE(m_prompts->takeSummaries(), QStringList());
-}
-
-QWidget *TestRectangularCalculator::open(Kind kind)
-{
-    m_window = std::make_unique<RectangularCalculator>(kind);
-    m_window->show();
-    if (!QTest::qWaitForWindowActive(m_window.get()))
-        qWarning("calculator window did not become active");
-    return m_window.get();
-}
 
 void TestRectangularCalculator::startingState_data()
 {
@@ -153,10 +111,10 @@ void TestRectangularCalculator::focusOrder()
     QFETCH(Kind, kind);
     open(kind);
 
-    QStringList order{driver::focusName(m_window.get())};
+    QStringList order{driver::focusName(window())};
     for (int i = 0; i < 15; ++i) {
         QTest::keyClick(QApplication::focusWidget(), Qt::Key_Tab);
-        order.append(driver::focusName(m_window.get()));
+        order.append(driver::focusName(window()));
     }
     QCOMPARE(order, words("tt|wt|lt|tc|wc|lc|Command1|Command2|yt|ct|mt|b60t|b80t|c60t|c80t|tt"));
 }
@@ -271,7 +229,7 @@ void TestRectangularCalculator::unusableEntry()
     QWidget *w = open(kind);
     enter(texts);
 
-    QCOMPARE(m_prompts->takeSummaries(), QStringList{"Mixora: " + prompt});
+    QCOMPARE(prompts().takeSummaries(), QStringList{"Mixora: " + prompt});
     QCOMPARE(driver::dimensionTexts(w), after);
     QCOMPARE(driver::focusName(w), emptied);
     QCOMPARE(driver::readouts(w), kNoResults);
@@ -285,7 +243,7 @@ void TestRectangularCalculator::failedCalculateKeepsResults()
     QCOMPARE(results.first(), QStringLiteral("1.23"));
 
     enter(words("4|abc|10"));
-    QCOMPARE(m_prompts->takeSummaries(), QStringList{"Mixora: Please enter a number value for the Width."});
+    QCOMPARE(prompts().takeSummaries(), QStringList{"Mixora: Please enter a number value for the Width."});
     QCOMPARE(driver::readouts(w), results);
 }
 
@@ -306,12 +264,16 @@ void TestRectangularCalculator::enterPressesNothing()
 {
     QWidget *w = open(Kind::Slab);
     driver::type(w, "tt", QStringLiteral("4"));
+    // A default button's click comes 100 ms after the key; its press at once.
+    QSignalSpy clearPressed(driver::button(w, "Command1"), &QAbstractButton::pressed);
+    QSignalSpy calculatePressed(driver::button(w, "Command2"), &QAbstractButton::pressed);
     QTest::keyClick(driver::textBox(w, "tt"), Qt::Key_Return);
     QTest::keyClick(driver::unitBox(w, "tc")->lineEdit(), Qt::Key_Return);
     QTest::keyClick(driver::textBox(w, "tt"), Qt::Key_Escape);
-    QTest::qWait(50);
 
-    QVERIFY(m_prompts->isEmpty());
+    QCOMPARE(clearPressed.count(), 0);
+    QCOMPARE(calculatePressed.count(), 0);
+    QVERIFY(prompts().isEmpty());
     QCOMPARE(driver::dimensionTexts(w), words("4||"));
     QCOMPARE(driver::readouts(w), kNoResults);
     QVERIFY(!driver::button(w, "Command1")->isDefault());
@@ -325,7 +287,7 @@ void TestRectangularCalculator::overflowLeavesWindowAsItWas()
     const QStringList results = driver::readouts(w);
 
     enter(words("1e200|1e200|1e200"), words("Feet|Feet|Feet"));
-    QCOMPARE(m_prompts->takeSummaries(), QStringList{"Mixora: The dimensions are too large to estimate."});
+    QCOMPARE(prompts().takeSummaries(), QStringList{"Mixora: The dimensions are too large to estimate."});
     QCOMPARE(driver::dimensionTexts(w), words("1e200|1e200|1e200"));
     QCOMPARE(driver::unitTexts(w), words("Feet|Feet|Feet"));
     QCOMPARE(driver::readouts(w), results);
@@ -339,7 +301,7 @@ void TestRectangularCalculator::longPaste_data()
 {
     QTest::addColumn<QString>("pasted");
     QTest::addColumn<QStringList>("expected");
-    QTest::addColumn<QStringList>("prompts");
+    QTest::addColumn<QStringList>("expectedPrompts");
 
     QTest::newRow("100,000 zeros, then 5") << QString(100000, u'0') + u'5' << words("5|3.8|375|300|1500|225|1350")
                                             << QStringList();
@@ -353,7 +315,7 @@ void TestRectangularCalculator::longPaste()
 {
     QFETCH(QString, pasted);
     QFETCH(QStringList, expected);
-    QFETCH(QStringList, prompts);
+    QFETCH(QStringList, expectedPrompts);
 
     QWidget *w = open(Kind::Slab);
     driver::typeUnit(w, "tc", QStringLiteral("Feet"));
@@ -366,7 +328,7 @@ void TestRectangularCalculator::longPaste()
     QCOMPARE(thickness->text().size(), pasted.size());
     driver::click(w, "Command2");
 
-    QCOMPARE(m_prompts->takeSummaries(), prompts);
+    QCOMPARE(prompts().takeSummaries(), expectedPrompts);
     QCOMPARE(driver::readouts(w), expected);
 }
 
@@ -428,7 +390,7 @@ void TestRectangularCalculator::decimalComma()
 
     // A decimal point is this locale's group separator: asked for again, never read as 15.
     enter(words("1.5|10|10"));
-    QCOMPARE(m_prompts->takeSummaries(), QStringList{"Mixora: Please enter a number value for the Thickness."});
+    QCOMPARE(prompts().takeSummaries(), QStringList{"Mixora: Please enter a number value for the Thickness."});
     QCOMPARE(driver::readouts(w), expected);
 }
 

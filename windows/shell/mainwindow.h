@@ -28,8 +28,6 @@ public:
     void showCalculator(CalculatorWindow *calculator);
     void hideCalculator(CalculatorWindow *calculator);
 
-    QMdiArea *mdiArea() const { return m_mdiArea; }
-
 protected:
     void closeEvent(QCloseEvent *event) override;
 
