@@ -4,8 +4,9 @@
 #   2. the same suite built with AddressSanitizer and UndefinedBehaviorSanitizer;
 #   3. a bounded fuzzing run of the estimation core (FUZZ_SECONDS per target).
 # With --labels LIST (ctest labels, comma-separated: core, windows, desktop,
-# package), only the suite's tests of those labels, two at a time, and
-# neither the sanitizer nor the fuzzing run. --quick is --labels core,windows.
+# package), only the suite's tests of those labels, as many at a time as
+# there are processors (the journeys alone), and neither the sanitizer nor
+# the fuzzing run. --quick is --labels core,windows.
 # With --prepare, it only installs what that run needs, and builds and runs
 # nothing, so that a Debian root can be readied ahead.
 # Usage: test.sh [--quick | --labels LIST] [--prepare]

@@ -1,5 +1,5 @@
-// Every platform and Qt version; its parts for Linux with Qt 6.4 or 6.11 are
-// guarded.
+// Every platform and Qt version; what it installs of the workarounds for
+// Linux is guarded as they are compiled (platform/CMakeLists.txt).
 #include "platform/accessibility/accessibility.h"
 
 #include "platform/accessibility/comboboxaccessible.h"

@@ -1,3 +1,4 @@
+// Linux only (Orca, through Qt's AT-SPI bridge), from Qt 6.11.
 #include "platform/accessibility/messageboxaccessible.h"
 
 #include <QMessageBox>

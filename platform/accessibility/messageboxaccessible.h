@@ -1,4 +1,3 @@
-// Linux only (Orca, through Qt's AT-SPI bridge), from Qt 6.11.
 #pragma once
 
 #include <QAccessibleWidget>

@@ -1,4 +1,4 @@
-// Linux only; its parts for Qt 6.4 are guarded.
+// Linux only; its parts before Qt 6.8 and from Qt 6.8 are guarded.
 #include "platform/accessibility/selectionfilter.h"
 
 #include <QAbstractItemView>

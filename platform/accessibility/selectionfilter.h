@@ -32,7 +32,9 @@ namespace platform::accessibility {
 class SelectionFilter
 {
 public:
-    // Puts the filter between Qt and its AT-SPI bridge.
+    // Puts the filter between Qt and its AT-SPI bridge, through
+    // QAccessible::installUpdateHandler: public, though undocumented, and
+    // the one way to see each event before the bridge does.
     static void install();
 
 private:
