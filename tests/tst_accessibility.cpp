@@ -2,7 +2,7 @@
 #include "platform/messagebox.h"
 #include "tests/support/calculatordriver.h"
 #include "tests/support/programwindows.h"
-#include "tests/support/promptrecorder.h"
+#include "tests/support/windowtest.h"
 #include "windows/calculators/calculatorwindow.h"
 #include "windows/shell/forms.h"
 #include "windows/shell/mainwindow.h"
@@ -25,14 +25,11 @@
 
 // What a screen reader is told: the names of the boxes, the actions that
 // press the buttons and menu commands, and the prompts as alerts.
-class TestAccessibility : public QObject
+class TestAccessibility : public WindowTest
 {
     Q_OBJECT
 
 private slots:
-    void initTestCase();
-    void init();
-    void cleanup();
 
     void names_data();
     void names();
@@ -47,7 +44,6 @@ private slots:
 private:
     CalculatorWindow *openCalculator(const QString &command);
 
-    std::unique_ptr<PromptRecorder> m_prompts;
 };
 
 namespace {
@@ -67,23 +63,6 @@ void pressByAction(QObject *object)
 }
 
 } // namespace
-
-void TestAccessibility::initTestCase()
-{
-    setUpApplication(*qApp);
-}
-
-void TestAccessibility::init()
-{
-    QLocale::setDefault(QLocale::c());
-    m_prompts = std::make_unique<PromptRecorder>();
-}
-
-void TestAccessibility::cleanup()
-{
-    closeProgram();
-    QCOMPARE(m_prompts->takeSummaries(), QStringList());
-}
 
 CalculatorWindow *TestAccessibility::openCalculator(const QString &command)
 {
@@ -221,7 +200,7 @@ void TestAccessibility::promptIsAnAlert()
     CalculatorWindow *window = openCalculator(QStringLiteral("circular"));
     QAccessible::Role role = QAccessible::NoRole;
     QStringList texts;
-    m_prompts->whenOpen([&](QWidget *modal) {
+    prompts().whenOpen([&](QWidget *modal) {
         QAccessibleInterface *prompt = QAccessible::queryAccessibleInterface(modal);
         role = prompt->role();
         texts << prompt->text(QAccessible::Name) << prompt->text(QAccessible::Description);
@@ -230,7 +209,7 @@ void TestAccessibility::promptIsAnAlert()
     });
     driver::click(window, "Command2");
 
-    QCOMPARE(m_prompts->takeSummaries(), QStringList{"Mixora: Please enter a number value for the Diameter."});
+    QCOMPARE(prompts().takeSummaries(), QStringList{"Mixora: Please enter a number value for the Diameter."});
     QCOMPARE(role, QAccessible::AlertMessage);
     QVERIFY2(texts.contains(QStringLiteral("Please enter a number value for the Diameter.")), qPrintable(texts.join(u'|')));
 }
@@ -245,7 +224,7 @@ void TestAccessibility::nothingActsWhilePromptIsOpen()
     bool promptWasOpen = false;
     QSignalSpy calculateClicked(driver::button(window, "Command2"), &QAbstractButton::clicked);
     QSignalSpy clearClicked(driver::button(window, "Command1"), &QAbstractButton::clicked);
-    m_prompts->whenOpen([&](QWidget *) {
+    prompts().whenOpen([&](QWidget *) {
         promptWasOpen = platform::isMessageOpen();
         calculateClicked.clear();
         pressByAction(driver::button(window, "Command2"));
@@ -260,7 +239,7 @@ void TestAccessibility::nothingActsWhilePromptIsOpen()
     driver::click(window, "Command2");
 
     QVERIFY(promptWasOpen);
-    QCOMPARE(m_prompts->takeSummaries(), QStringList{"Mixora: Please enter a number value for the Diameter."});
+    QCOMPARE(prompts().takeSummaries(), QStringList{"Mixora: Please enter a number value for the Diameter."});
     QCOMPARE(qobject_cast<CalculatorWindow *>(calculatorArea()->activeSubWindow()->widget()), window);
     QVERIFY(!footingcalc.existing() || !footingcalc.existing()->isVisible());
     QCOMPARE(driver::dimensionTexts(window), driver::words("|7"));
@@ -421,9 +400,9 @@ void TestAccessibility::untrustedCalls()
     };
     if (duringPrompt) {
         driver::type(window, "tt", QString());
-        m_prompts->whenOpen([&](QWidget *) { send(); });
+        prompts().whenOpen([&](QWidget *) { send(); });
         driver::click(window, "Command2");
-        QCOMPARE(m_prompts->takeSummaries(), QStringList{"Mixora: Please enter a number value for the Thickness."});
+        QCOMPARE(prompts().takeSummaries(), QStringList{"Mixora: Please enter a number value for the Thickness."});
     } else {
         send();
     }

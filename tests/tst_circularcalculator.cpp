@@ -1,5 +1,5 @@
 #include "tests/support/calculatordriver.h"
-#include "tests/support/calculatortest.h"
+#include "tests/support/windowtest.h"
 #include "windows/calculators/circularcalculator.h"
 
 #include <QApplication>
@@ -11,7 +11,7 @@
 using driver::words;
 
 // The circular window, driven through its boxes and buttons.
-class TestCircularCalculator : public CalculatorTest
+class TestCircularCalculator : public WindowTest
 {
     Q_OBJECT
 
@@ -28,7 +28,7 @@ private slots:
     void decimalComma();
 
 private:
-    QWidget *open() { return CalculatorTest::open(std::make_unique<CircularCalculator>()); }
+    QWidget *open() { return WindowTest::open(std::make_unique<CircularCalculator>()); }
 };
 
 void TestCircularCalculator::startingState()

@@ -1,7 +1,7 @@
 #include "app/appsetup.h"
 #include "tests/support/calculatordriver.h"
 #include "tests/support/programwindows.h"
-#include "tests/support/promptrecorder.h"
+#include "tests/support/windowtest.h"
 #include "windows/calculators/calculatorwindow.h"
 #include "windows/shell/forms.h"
 #include "windows/shell/mainwindow.h"
@@ -16,14 +16,11 @@ using driver::words;
 
 // The whole program with key presses alone: from the splash window's
 // Continue to an estimate in each calculator, and back from a prompt.
-class TestKeyboard : public QObject
+class TestKeyboard : public WindowTest
 {
     Q_OBJECT
 
 private slots:
-    void initTestCase() { setUpApplication(*qApp); }
-    void init();
-    void cleanup();
 
     void estimateInEveryCalculator();
     void promptDismissedWithEnter();
@@ -31,7 +28,6 @@ private slots:
 private:
     void openMainWindow();
 
-    std::unique_ptr<PromptRecorder> m_prompts;
 };
 
 namespace {
@@ -58,18 +54,6 @@ void typeKeys(const QString &text)
 
 
 } // namespace
-
-void TestKeyboard::init()
-{
-    QLocale::setDefault(QLocale::c());
-    m_prompts = std::make_unique<PromptRecorder>();
-}
-
-void TestKeyboard::cleanup()
-{
-    closeProgram();
-    QCOMPARE(m_prompts->takeSummaries(), QStringList());
-}
 
 void TestKeyboard::openMainWindow()
 {
@@ -146,7 +130,7 @@ void TestKeyboard::promptDismissedWithEnter()
     press(Qt::Key_Tab, 6);
     press(Qt::Key_Space); // Calculate; the recorder answers the prompt with Return
 
-    QCOMPARE(m_prompts->takeSummaries(), QStringList{"Mixora: Please enter a number value for the Width."});
+    QCOMPARE(prompts().takeSummaries(), QStringList{"Mixora: Please enter a number value for the Width."});
     // A window manager hands the activation back when the prompt closes; the
     // offscreen platform does not, so ask for it.
     MDIForm1->activateWindow();

@@ -1,5 +1,5 @@
 #include "tests/support/calculatordriver.h"
-#include "tests/support/calculatortest.h"
+#include "tests/support/windowtest.h"
 #include "windows/calculators/readoutbox.h"
 #include "windows/calculators/rectangularcalculator.h"
 
@@ -19,7 +19,7 @@ using Kind = RectangularCalculator::Kind;
 Q_DECLARE_METATYPE(RectangularCalculator::Kind)
 
 // The slab and footing windows, driven through their boxes and buttons.
-class TestRectangularCalculator : public CalculatorTest
+class TestRectangularCalculator : public WindowTest
 {
     Q_OBJECT
 
@@ -47,7 +47,7 @@ private slots:
     void slabAndFootingKeepTheirOwnContents();
 
 private:
-    QWidget *open(Kind kind) { return CalculatorTest::open(std::make_unique<RectangularCalculator>(kind)); }
+    QWidget *open(Kind kind) { return WindowTest::open(std::make_unique<RectangularCalculator>(kind)); }
     void enter(const QStringList &texts, const QStringList &units = {})
     {
         driver::calculate(window(), texts, units);

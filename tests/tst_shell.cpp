@@ -2,7 +2,7 @@
 #include "windows/design.h"
 #include "tests/support/calculatordriver.h"
 #include "tests/support/programwindows.h"
-#include "tests/support/promptrecorder.h"
+#include "tests/support/windowtest.h"
 #include "tests/support/shelldriver.h"
 #include "windows/calculators/calculatorwindow.h"
 #include "windows/shell/forms.h"
@@ -31,13 +31,11 @@ using driver::words;
 
 // Start-up, the splash window, the main window and the switching between
 // calculators, on the program's own windows.
-class TestShell : public QObject
+class TestShell : public WindowTest
 {
     Q_OBJECT
 
 private slots:
-    void initTestCase() { setUpApplication(*qApp); }
-    void init();
     void cleanup();
 
     void startupShowsOnlySplash();
@@ -76,7 +74,6 @@ private:
     void choose(const char *command, bool byAltKey = false);
     int runUntilQuit();
 
-    std::unique_ptr<PromptRecorder> m_prompts;
 };
 
 namespace {
@@ -187,18 +184,12 @@ bool showsPixelForPixel(const QImage &image, const QImage &picture)
 
 } // namespace
 
-void TestShell::init()
-{
-    QLocale::setDefault(QLocale::c());
-    m_prompts = std::make_unique<PromptRecorder>();
-}
-
+// Besides the fixture's: the program leaves no window and no calculator.
 void TestShell::cleanup()
 {
-    closeProgram();
+    WindowTest::cleanup();
     QVERIFY(visibleTopLevels().isEmpty());
     QCOMPARE(existingCalculators(), QStringList());
-    QCOMPARE(m_prompts->takeSummaries(), QStringList());
 }
 
 void TestShell::pressContinue()
@@ -539,7 +530,7 @@ void TestShell::promptHoldsTheFrame()
 
     pressContinue();
     bool promptWasOpen = false;
-    m_prompts->whenOpen([&](QWidget *) {
+    prompts().whenOpen([&](QWidget *) {
         promptWasOpen = true;
         if (action == QLatin1String("shortcut")) {
             MDIForm1->activateWindow();
@@ -563,7 +554,7 @@ void TestShell::promptHoldsTheFrame()
         QCOMPARE(visibleTopLevels(), QList<QWidget *>());
         return;
     }
-    QCOMPARE(m_prompts->takeSummaries(), QStringList{"Mixora: Please enter a number value for the Thickness."});
+    QCOMPARE(prompts().takeSummaries(), QStringList{"Mixora: Please enter a number value for the Thickness."});
     QCOMPARE(visibleCalculators(), QStringList{"slabcalc"});
     QCOMPARE(MDIForm1->windowTitle(), QStringLiteral("Mixora - [Slab Calculator]"));
 }

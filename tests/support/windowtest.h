@@ -8,16 +8,17 @@
 
 #include <memory>
 
-// What every test case of a lone calculator window starts and ends with:
-// the C locale, a recorder of the prompts, each of which the case must have
-// looked at, and the window under test, shown and active so that keys and
-// the focus behave as a person meets them. The tests derive from it.
-class CalculatorTest : public QObject
+// What every test case of the windows starts and ends with: the C locale; a
+// recorder of the prompts, each of which the case must have looked at; and,
+// after it, nothing left of the program or of the lone window it opened.
+// The window tests derive from it.
+class WindowTest : public QObject
 {
     Q_OBJECT
 
 protected:
-    // Shows the window and keeps it until the case ends.
+    // Shows a lone window, active so that keys and the focus behave as a
+    // person meets them, and keeps it until the case ends.
     QWidget *open(std::unique_ptr<QWidget> window);
     QWidget *window() const { return m_window.get(); }
     PromptRecorder &prompts() { return *m_prompts; }
@@ -25,7 +26,7 @@ protected:
     // The read-outs before any calculation.
     static const QStringList kNoResults;
 
-private slots:
+protected slots:
     void initTestCase();
     void init();
     void cleanup();
