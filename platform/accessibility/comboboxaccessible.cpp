@@ -1,4 +1,5 @@
-// Every platform and Qt version; the announcement on Linux with Qt 6.8 only.
+// Every platform and Qt version; what a picked unit tells on Linux from
+// Qt 6.8 is guarded.
 #include "platform/accessibility/comboboxaccessible.h"
 
 #include "platform/accessibility/accessibility.h"
@@ -20,6 +21,14 @@ ComboBoxAccessible::ComboBoxAccessible(QComboBox *box)
     });
 #endif
 }
+
+#if defined(Q_OS_LINUX) && QT_VERSION >= QT_VERSION_CHECK(6, 8, 0)
+bool ComboBoxAccessible::isToldOtherwise(const QAccessibleEvent *event)
+{
+    auto *box = qobject_cast<QComboBox *>(event->object());
+    return box && event->type() == QAccessible::ValueChanged && !box->view()->isVisible();
+}
+#endif
 
 QString ComboBoxAccessible::text(QAccessible::Text t) const
 {

@@ -12,15 +12,21 @@ namespace platform::accessibility {
 // screen reader ignores a list whose parent does not count it among its
 // children.
 //
-// On Linux with Qt 6.8, a unit picked with Up or Down while the list is
-// closed is announced: Qt reports it as the box's change of selection, which
-// Orca 48 leaves to the box's text to tell, and the text's changes, not
-// being the focus, go unspoken. Qt 6.4 and Orca 43 say it already, and so do
-// Qt 6.11 and Orca 51, from the text's change.
+// A unit picked with Up or Down while the list is closed is told once, on
+// Linux: with Qt 6.4 and Orca 43, and with Qt 6.11 and Orca 51, by the
+// text's change; with Qt 6.8, where Orca 48 says no change of a text that is
+// not the focus, by an announcement. From Qt 6.8 Qt's bridge also sends the
+// box's change of value as its change of selection, which Orca 48 and 51
+// then said again with the box's name and role: that event is held back.
 class ComboBoxAccessible : public QAccessibleWidget
 {
 public:
     explicit ComboBoxAccessible(QComboBox *box);
+
+#if defined(Q_OS_LINUX) && QT_VERSION >= QT_VERSION_CHECK(6, 8, 0)
+    // Whether the event is a unit box's change that is told otherwise.
+    static bool isToldOtherwise(const QAccessibleEvent *event);
+#endif
 
     QString text(QAccessible::Text t) const override;
     int childCount() const override { return 2; }

@@ -1,7 +1,8 @@
 // Linux only; its parts before Qt 6.8 and from Qt 6.8 are guarded.
 #include "platform/accessibility/selectionfilter.h"
 
-#include <QAbstractItemView>
+#include "platform/accessibility/comboboxaccessible.h"
+
 #include <QComboBox>
 #include <QLineEdit>
 
@@ -67,8 +68,8 @@ void SelectionFilter::forward(QAccessibleEvent *event)
 bool SelectionFilter::isNoise(const QAccessibleEvent *event)
 {
 #if QT_VERSION >= QT_VERSION_CHECK(6, 8, 0)
-    if (auto *unitBox = qobject_cast<QComboBox *>(event->object()))
-        return event->type() == QAccessible::ValueChanged && !unitBox->view()->isVisible();
+    if (ComboBoxAccessible::isToldOtherwise(event))
+        return true;
 #endif
     if (!qobject_cast<QLineEdit *>(event->object()))
         return false;

@@ -23,11 +23,7 @@ namespace platform::accessibility {
 //   causes (a unit picked with Up or Down): Qt reports them before the new
 //   text.
 // from Qt 6.8 also:
-// - a unit box's change of value while its list is closed, which Qt's
-//   bridge sends as the box's change of selection: the unit picked with Up
-//   or Down is told once already (by the box's announcement with Qt 6.8, by
-//   the text's change with Qt 6.11), and Orca 48 and 51 told it again,
-//   with the box's name and role.
+// - what the unit box's interface says is told otherwise (ComboBoxAccessible).
 // Everything else passes unchanged, in its order.
 class SelectionFilter
 {
