@@ -118,7 +118,7 @@ build_mixora() {
 pack() {
     echo "== packing the installer"
     (cd "$build" && cpack -G NSIS >cpack.log 2>&1) || { tail -n 40 "$build/cpack.log"; exit 1; }
-    sed -n 's/^CPack: - package: \(.*\) generated\.$/\1/p' "$build/cpack.log"
+    installer_of "$build"
 }
 
 build_qt

@@ -69,9 +69,73 @@ make_work_dir() {
     trap remove_work_dir EXIT
 }
 
+# Ends the background jobs, and removes $work if there is one: the Wine
+# clean-up below runs it in the Debian 13 root too, where there is none.
 remove_work_dir() {
     kill $(jobs -p) 2>/dev/null || true
-    rm -rf "$work"
+    [ -z "${work:-}" ] || rm -rf "$work"
+}
+
+# A failed check after which the remaining checks still tell something:
+# reported and counted, and the script fails at its end (fail_if_faults).
+# Usage: fault MESSAGE
+faults=0
+fault() {
+    echo "FAIL: $*" >&2
+    faults=$((faults + 1))
+}
+
+# Fails the script, with their count, if any check failed.
+# Usage: fail_if_faults
+fail_if_faults() {
+    [ "$faults" -eq 0 ] && return 0
+    echo "FAIL: $faults of the checks above failed" >&2
+    exit 1
+}
+
+# Wine of the script's own, 64-bit, quiet, and with no prompts to download
+# Wine's .NET and HTML engines, which Mixora uses neither of. Its prefix (a
+# fresh Windows) is PREFIX, or the caller's WINEPREFIX when left out; the
+# log of its start goes to LOG_DIR. At exit Wine's programs are ended
+# before the work dir goes.
+# Usage: use_wine LOG_DIR [PREFIX]
+use_wine() {
+    wine_logs=$1
+    [ $# -lt 2 ] || export WINEPREFIX=$2
+    export WINEARCH=win64 WINEDEBUG=-all WINEDLLOVERRIDES="mscoree,mshtml="
+    trap 'wineserver -k 2>/dev/null || true; remove_work_dir' EXIT
+}
+
+# Wine's own start in $WINEPREFIX: the registry, the Windows folders, its
+# services. Windows has Arial; Wine has not, so Liberation Sans, drawn to
+# Arial's widths, stands in under Arial's name. With DPI, the display is
+# scaled as Windows' Display settings scale it (Wine's LogPixels).
+# Usage: start_wine [DPI]
+start_wine() {
+    wineboot -i >"$wine_logs/wineboot${1:+-$1}.log" 2>&1
+    wine reg add 'HKCU\Software\Wine\Fonts\Replacements' /v Arial /t REG_SZ /d 'Liberation Sans' /f >/dev/null
+    if [ $# -gt 0 ]; then
+        wine reg add 'HKCU\Control Panel\Desktop' /v LogPixels /t REG_DWORD /d "$1" /f >/dev/null
+    fi
+    # Wine reads the dpi as a program starts, once its services are gone.
+    wineserver -w
+}
+
+# Wine's search path for the test programs of a Windows build tree: Qt's
+# DLLs, of the Qt it was configured with, and the compiler's runtime;
+# everything else they need is in the Wine prefix.
+# Usage: WINEPATH=$(test_wine_path BUILD)
+test_wine_path() {
+    local qt runtime
+    qt=$(sed -n 's/^Qt6_DIR:PATH=\(.*\)\/lib\/cmake\/Qt6$/\1/p' "$1/CMakeCache.txt") || return
+    runtime=$(dirname "$(x86_64-w64-mingw32-g++-posix -print-file-name=libstdc++-6.dll)") || return
+    echo "$(winepath -w "$qt/bin");$(winepath -w "$runtime");$(winepath -w /usr/x86_64-w64-mingw32/lib)"
+}
+
+# The installer that CPack made in a Windows build tree, by its log.
+# Usage: installer_of BUILD
+installer_of() {
+    sed -n 's/^CPack: - package: \(.*\) generated\.$/\1/p' "$1/cpack.log"
 }
 
 # Checks every tenth of a second until the command succeeds; fails after

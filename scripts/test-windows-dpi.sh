@@ -18,41 +18,22 @@ scripts/install-deps.sh windows
 install_missing imagemagick
 build=$PWD/build-windows
 out=$PWD/tests/screenshots
-installer=$(sed -n 's/^CPack: - package: \(.*\) generated\.$/\1/p' "$build/cpack.log" 2>/dev/null || true)
+installer=$(installer_of "$build" 2>/dev/null || true)
 [ -f "${installer:-}" ] && [ -f "$build/tst_shell.exe" ] ||
     { echo "no installer or tests in $build; run scripts/build-windows.sh --tests" >&2; exit 1; }
 
 make_work_dir
-trap 'wineserver -k 2>/dev/null || true; remove_work_dir' EXIT
-export WINEARCH=win64 WINEDEBUG=-all WINEDLLOVERRIDES="mscoree,mshtml="
+# A prefix for each dpi, made below.
+use_wine "$work"
 # Wine hands QT_ settings on to the tests (scripts/wine-run.sh): none of
 # this shell's may scale them.
 while read -r name; do unset "$name"; done < <(compgen -e | grep '^QT_' || true)
 
-faults=0
-fault() {
-    echo "FAIL: $*" >&2
-    faults=$((faults + 1))
-}
-
-# A fresh Windows at the given dpi, as its Display settings set it, with
-# Liberation Sans standing in for Arial as in scripts/test-windows.sh.
-start_wine() {
-    export WINEPREFIX=$work/prefix-$1
-    wineboot -i >"$work/wineboot-$1.log" 2>&1
-    wine reg add 'HKCU\Software\Wine\Fonts\Replacements' /v Arial /t REG_SZ /d 'Liberation Sans' /f >/dev/null
-    wine reg add 'HKCU\Control Panel\Desktop' /v LogPixels /t REG_DWORD /d "$1" /f >/dev/null
-    # Wine reads the dpi as a program starts, once its services are gone.
-    wineserver -w
-}
-
 # The test programs find Qt's DLLs and the compiler's runtime through Wine's
 # search path, as under ctest.
 run_tests() {
-    local qt runtime test args
-    qt=$(sed -n 's/^Qt6_DIR:PATH=\(.*\)\/lib\/cmake\/Qt6$/\1/p' "$build/CMakeCache.txt")
-    runtime=$(dirname "$(x86_64-w64-mingw32-g++-posix -print-file-name=libstdc++-6.dll)")
-    WINEPATH="$(winepath -w "$qt/bin");$(winepath -w "$runtime");$(winepath -w /usr/x86_64-w64-mingw32/lib)"
+    local test args
+    WINEPATH=$(test_wine_path "$build")
     export WINEPATH
     for test in "tst_rectangularcalculator captionsFit" "tst_circularcalculator captionsFit" \
                 "tst_shell startupShowsOnlySplash styleIconsAsTheBaseStyleDrawsThem childButtonsDrawnForTheScale"; do
@@ -184,6 +165,8 @@ start_xvfb "$work" 1600x1200
 start_openbox "$work"
 for dpi in 96 144 192; do
     echo "== Wine at $dpi dpi"
+    # A fresh Windows at each dpi, as its Display settings set it.
+    export WINEPREFIX=$work/prefix-$dpi
     start_wine "$dpi"
     [ "$dpi" = 96 ] || run_tests
     take_screenshots
@@ -193,5 +176,5 @@ done
 for png in "$out"/windows-*dpi-*.png; do
     echo "$png: $(identify -format '%wx%h' "$png")"
 done
-[ "$faults" -eq 0 ] || { echo "FAIL: $faults of the checks above failed" >&2; exit 1; }
+fail_if_faults
 echo "== Windows at 144 and 192 dpi passed"

@@ -12,50 +12,25 @@ cd "$(dirname "$0")/.."
 source scripts/lib.sh
 scripts/install-deps.sh windows
 build=$PWD/build-windows
-installer=$(sed -n 's/^CPack: - package: \(.*\) generated\.$/\1/p' "$build/cpack.log")
+installer=$(installer_of "$build")
 [ -f "$installer" ] || { echo "no installer in $build; run scripts/build-windows.sh --tests" >&2; exit 1; }
 
 make_work_dir
-trap 'wineserver -k 2>/dev/null || true; remove_work_dir' EXIT
-
-export WINEPREFIX=$work/prefix WINEARCH=win64 WINEDEBUG=-all
-# No prompts to download Wine's .NET and HTML engines; Mixora uses neither.
-export WINEDLLOVERRIDES="mscoree,mshtml="
+use_wine "$work" "$work/prefix"
 
 fail() {
     echo "FAIL: $*" >&2
     exit 1
 }
 
-# A fault after which the remaining checks still tell something: reported,
-# and the test fails at its end.
-faults=0
-fault() {
-    echo "FAIL: $*" >&2
-    faults=$((faults + 1))
-}
-
-# Wine's own start: the registry, the Windows folders, its services.
-# Windows has Arial; Wine has not, so Liberation Sans, drawn to Arial's
-# widths, stands in under Arial's name.
-start_wine() {
-    wineboot -i >"$work/wineboot.log" 2>&1
-    wine reg add 'HKCU\Software\Wine\Fonts\Replacements' /v Arial /t REG_SZ /d 'Liberation Sans' /f >/dev/null
-    wineserver -w
-}
-
 # The test programs find Qt's DLLs and the compiler's runtime through
-# Wine's search path; everything else they need is in the Wine prefix.
-# Wine makes each prompt's native window in about 50 ms, so the soak test
-# takes 2,000 random steps here, not 10,000.
+# Wine's search path. Wine makes each prompt's native window in about 50 ms,
+# so the soak test takes 2,000 random steps here, not 10,000.
 run_test_programs() {
     echo "== test programs under Wine"
-    local qt runtime
-    qt=$(sed -n 's/^Qt6_DIR:PATH=\(.*\)\/lib\/cmake\/Qt6$/\1/p' "$build/CMakeCache.txt")
-    runtime=$(dirname "$(x86_64-w64-mingw32-g++-posix -print-file-name=libstdc++-6.dll)")
-    MIXORA_SOAK_STEPS=2000 \
-    WINEPATH="$(winepath -w "$qt/bin");$(winepath -w "$runtime");$(winepath -w /usr/x86_64-w64-mingw32/lib)" \
-        ctest --test-dir "$build" --output-on-failure
+    local path
+    path=$(test_wine_path "$build")
+    MIXORA_SOAK_STEPS=2000 WINEPATH=$path ctest --test-dir "$build" --output-on-failure
     wineserver -w
 }
 
@@ -132,5 +107,5 @@ wine 'C:/Program Files/Mixora/Uninstall.exe' /S
 # The uninstaller runs on from a copy of itself; wait for it.
 wineserver -w
 check_uninstalled
-[ "$faults" -eq 0 ] || fail "$faults of the checks above failed"
+fail_if_faults
 echo "== Windows tests passed"

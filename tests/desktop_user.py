@@ -2,13 +2,15 @@
 they expect, and a user's real keys (XTEST, through xdotool). Used by the
 Linux tests (tests/atspi), the Windows keyboard journey under Wine
 (tests/wine) and the UI Automation check (tests/uia); it needs neither
-pyatspi nor a display to be imported.
+pyatspi nor a display to be imported. The two keyboard journeys share their
+keys through Journey, and each checks what they did in its hooks.
 
 Run as a program, it prints names for the shell scripts, one a line:
     desktop_user.py rows COMMAND   the dimensions of a calculator (Slab,
                                    Footing or Circular), without the colon
     desktop_user.py readouts       the read-outs
 """
+import contextlib
 import subprocess
 import sys
 import time
@@ -76,6 +78,143 @@ def key(*keys):
 def type_text(text):
     subprocess.run(["xdotool", "type", "--delay", "80", text], check=True)
     time.sleep(0.3)
+
+
+def xdotool(*arguments):
+    """What xdotool prints, or None if it fails (no such window)."""
+    result = subprocess.run(["xdotool", *arguments], capture_output=True, text=True)
+    return result.stdout.strip() if result.returncode == 0 else None
+
+
+def active_title():
+    """The title of the window the window manager calls active."""
+    return xdotool("getactivewindow", "getwindowname")
+
+
+def focused_title():
+    """The title of the top-level window with the keyboard focus."""
+    window = xdotool("getwindowfocus")
+    return xdotool("getwindowname", window) if window else None
+
+
+def name_of(box):
+    """A box's name without its caption's colon, as a screen reader says it."""
+    return box.rstrip(":")
+
+
+# The maximised child window's buttons at the menu bar's end, the client
+# area's top right corner, by their distance from it.
+MINIMISE, RESTORE, CLOSE = 50, 30, 10
+
+
+@contextlib.contextmanager
+def unchecked(*_, **__):
+    """A hook that checks nothing."""
+    yield
+
+
+class Journey:
+    """The steps that both keyboard journeys take, their keys written once.
+    Each hook (a context manager) wraps the keys of one moment: a journey
+    notes there what it expects before the keys, and checks what they did
+    after. A hook left alone checks nothing."""
+
+    continuing = unchecked                  # Space on the splash
+    tabbing_to_box = unchecked              # (caption, box): Tab to a dimension box
+    tabbing_to_unit = unchecked             # (caption, unit_box): Tab to a unit box
+    selecting_all = unchecked               # (step, over): Ctrl+A in a box holding over
+    typing = unchecked                      # (step, text, over_selection): text typed
+    tabbing_past_clear = unchecked          # (caption): Tab, Tab from the last unit box
+    calculating = unchecked                 # (caption, figures): Space on Calculate
+    tabbing_to_calculate = unchecked        # (step): six Tabs from the Width box
+    prompting = unchecked                   # (step): Space on Calculate, the Width unusable
+    maximising = unchecked                  # Alt+S on the restored slab calculator
+    minimising = unchecked                  # its minimise button
+    leaving_minimised = unchecked           # Alt+F away from it
+    back_to_minimised = unchecked           # Alt+S back to it
+    typing_back = unchecked                 # (text): typed into it
+    closing_under_prompt = unchecked        # Ctrl+F4 while its prompt is open
+    answering_kept_prompt = unchecked       # Return on that prompt
+    closing = unchecked                     # its close button
+
+    def press(self, *keys):
+        key(*keys)
+
+    def type(self, text):
+        type_text(text)
+
+    def child_buttons_end(self):
+        """Where the maximised child window's buttons end: WINDOW, X, Y, for
+        xdotool mousemove (WINDOW None for the screen)."""
+        raise NotImplementedError
+
+    def click_child_button(self, offset):
+        window, right, y = self.child_buttons_end()
+        subprocess.run(["xdotool", "mousemove", *(["--window", window] if window else []), str(right - offset),
+                        str(y), "click", "1"], check=True)
+
+    def start(self):
+        """Space on the splash once it has the keyboard: the main window."""
+        with self.continuing():
+            self.press("space")
+
+    def type_over(self, step, text, over=None):
+        """Ctrl+A, then text over what it selected (over, where known)."""
+        with self.selecting_all(step, over):
+            self.press("ctrl+a")
+        with self.typing(step, text, over_selection=True):
+            self.type(text)
+
+    def estimate(self, caption, rows, figures):
+        """From the first box: each row's text, Tab between; then each unit
+        over its unit box's; then past Clear to Calculate, and Space."""
+        for i, (box, text, _) in enumerate(rows):
+            if i:
+                with self.tabbing_to_box(caption, box):
+                    self.press("Tab")
+            with self.typing(f"{caption}: {name_of(box)}", text, over_selection=False):
+                self.type(text)
+        for box, _, unit in rows:
+            unit_box = name_of(box) + " unit"
+            with self.tabbing_to_unit(caption, unit_box):
+                self.press("Tab")
+            self.type_over(f"{caption}: {unit_box}", unit)
+        with self.tabbing_past_clear(caption):
+            self.press("Tab", "Tab")
+        with self.calculating(caption, figures):
+            self.press("space")
+
+    def raise_prompt(self, step):
+        """From the Width box, holding no number, Tab past the boxes and Clear
+        to Calculate, and Space: the prompt."""
+        with self.tabbing_to_calculate(step):
+            self.press(*["Tab"] * 6)
+        with self.prompting(step):
+            self.press("space")
+
+    def frame_changes(self):
+        """The slab calculator, restored, in its Width box: maximised again,
+        minimised, switched away from and back to, typed into; a prompt that
+        its Close shortcut leaves open; then closed by its button."""
+        with self.maximising():
+            self.press("alt+s")
+        with self.minimising():
+            self.click_child_button(MINIMISE)
+        with self.leaving_minimised():
+            self.press("alt+f")
+        with self.back_to_minimised():
+            self.press("alt+s")
+        with self.typing_back("5"):
+            self.type("5")
+        self.type_over("back from minimised", "x")
+        self.raise_prompt("back from minimised")
+        # The prompt holds its calculator: Close waits, Enter answers.
+        with self.closing_under_prompt():
+            self.press("ctrl+F4")
+        with self.answering_kept_prompt():
+            self.press("Return")
+        with self.closing():
+            self.click_child_button(CLOSE)
 
 
 def main(arguments):

@@ -49,12 +49,6 @@ names_of() {
     sed 's/^ *//' | awk -F '\t' '$1 ~ /^(Window|Edit|ComboBox|Button|MenuItem)$/ { print $1 "\t" $2 }'
 }
 
-failures=0
-fail_check() {
-    echo "FAIL: $*" >&2
-    failures=$((failures + 1))
-}
-
 # The calculator's names, read until they are as expected: the title
 # changes as the switch ends, and the client may read a moment before.
 check_names() {
@@ -67,7 +61,7 @@ check_names() {
     echo "-- $caption Calculator:"
     echo "$heard"
     diff <(expected_names "$caption") <(names_of <<<"$heard") ||
-        fail_check "the $caption calculator's names differ from Linux's (< Linux, > Windows)"
+        fault "the $caption calculator's names differ from Linux's (< Linux, > Windows)"
 }
 
 splash_has_keyboard() {
@@ -87,20 +81,20 @@ main_has_keyboard() {
 # A menu command by its key, once the main window can take it.
 switch_to() {
     local from=$1 keys=$2 to=$3
-    wait_until 15 main_has_keyboard "$from" || fail_check "the $from calculator does not have the keyboard"
+    wait_until 15 main_has_keyboard "$from" || fault "the $from calculator does not have the keyboard"
     xdotool key "$keys"
-    wait_until 15 main_has_keyboard "$to" || fail_check "$keys did not switch to the $to calculator"
+    wait_until 15 main_has_keyboard "$to" || fault "$keys did not switch to the $to calculator"
     check_names "$to"
 }
 
 # Space on the splash once it has the keyboard (clicked, if it never takes
 # it); then the main window with the slab calculator.
 press_continue() {
-    splash=$(wait_for_window --classname '^mixora\.exe$') || { fail_check "Mixora.exe showed no window"; return 1; }
+    splash=$(wait_for_window --classname '^mixora\.exe$') || { fault "Mixora.exe showed no window"; return 1; }
     wait_until 15 splash_has_keyboard || xdotool mousemove --window "$splash" 20 20 click 1
     xdotool key space
     wait_for_window --name '^Mixora - \[Slab Calculator\]$' >/dev/null ||
-        { fail_check "Space on the splash did not open the main window"; return 1; }
+        { fault "Space on the splash did not open the main window"; return 1; }
 }
 
 # Calculate with the thickness empty: the keyboard starts in the thickness
@@ -108,14 +102,14 @@ press_continue() {
 check_prompt() {
     xdotool key --delay 100 Tab Tab Tab Tab Tab Tab Tab space
     local heard
-    heard=$(listing Mixora) || { fail_check "no prompt appeared"; return; }
+    heard=$(listing Mixora) || { fault "no prompt appeared"; return; }
     echo "-- the prompt:"
     echo "$heard"
     sed 's/^ *//' <<<"$heard" | grep -qxF $'Text\tPlease enter a number value for the Thickness.\t' ||
-        fail_check "the prompt is not read as its text"
-    names_of <<<"$heard" | grep -qxF $'Button\tOK' || fail_check "the prompt's OK button is not heard"
+        fault "the prompt is not read as its text"
+    names_of <<<"$heard" | grep -qxF $'Button\tOK' || fault "the prompt's OK button is not heard"
     xdotool key Return
-    wait_until 15 prompt_closed || fail_check "Enter did not close the prompt"
+    wait_until 15 prompt_closed || fault "Enter did not close the prompt"
 }
 
 # In the Debian 13 root: Wine 10 in a fresh prefix, the installer, the
@@ -126,10 +120,9 @@ run_inside() {
     if [ "$installer" = --prepare ]; then
         return
     fi
-    export WINEPREFIX=/tmp/wine-prefix WINEARCH=win64 WINEDEBUG=-all WINEDLLOVERRIDES="mscoree,mshtml="
-    trap 'wineserver -k 2>/dev/null || true' EXIT
+    use_wine "$inside" /tmp/wine-prefix
     echo "== $(wine --version) in the Debian 13 root"
-    wineboot -i >"$inside/wineboot.log" 2>&1
+    start_wine
     wine "$inside/$installer" /S
     wineserver -w
     wine 'C:/Program Files/Mixora/Mixora.exe' >"$inside/mixora.log" 2>&1 &
@@ -140,7 +133,7 @@ run_inside() {
     switch_to Footing alt+c Circular
     xdotool key alt+F4
     wineserver -w
-    if [ "$failures" -ne 0 ]; then
+    if [ "$faults" -ne 0 ]; then
         echo "the client said:" >&2
         tail -n 20 "$inside/client.log" >&2 || true
         return 1

@@ -12,29 +12,19 @@ under a prompt, the child window's close button; Alt+F4. The window titles
 and the window with the keyboard focus are checked at each step.
 Usage: keyboard_journey.py COMMAND [ARGUMENT...]   (the program, under Wine)
 """
+import contextlib
 import os
 import subprocess
 import sys
 import time
 
 sys.path.insert(0, os.path.join(os.path.dirname(os.path.abspath(__file__)), ".."))
-from desktop_user import ESTIMATES, PROMPT, check, failures, key, type_text, wait_for  # noqa: E402
+from desktop_user import (ESTIMATES, PROMPT, RESTORE, Journey, check, failures, focused_title, key,  # noqa: E402
+                          type_text, wait_for, xdotool)
 
 # The decimal-comma estimates: each row's text and unit, and the figures.
 (_, _, SLAB_ROWS, SLAB_FIGURES), (_, _, FOOTING_ROWS, FOOTING_FIGURES), _ = ESTIMATES["de_DE"]
 SLAB = [(text, unit) for _, text, unit in SLAB_ROWS]
-FOOTING = [(text, unit) for _, text, unit in FOOTING_ROWS]
-
-
-def xdotool(*arguments):
-    result = subprocess.run(["xdotool", *arguments], capture_output=True, text=True)
-    return result.stdout.strip() if result.returncode == 0 else None
-
-
-def focused_title():
-    """The title of the top-level window with the keyboard focus."""
-    window = xdotool("getwindowfocus")
-    return xdotool("getwindowname", window) if window else None
 
 
 def wait_for_focused_title(title, what):
@@ -71,81 +61,95 @@ def switch(keys, caption, step):
     wait_for_focused_title(f"Mixora - [{caption}]", step)
 
 
-def estimate(rows, figures, caption):
-    """Types the dimensions and units, Tabs on to Calculate, presses Space
-    and reads the figures, one Tab and Ctrl+C each."""
-    for i, (text, _) in enumerate(rows):
-        if i:
-            key("Tab")
-        type_text(text)
-    for _, unit in rows:
-        key("Tab", "ctrl+a")
-        type_text(unit)
-    key("Tab", "Tab", "space")  # past Clear to Calculate
-    for i, figure in enumerate(figures):
-        expect_copy(figure, f"{caption}: read-out {i + 1}", ("Tab", "ctrl+c"))
+class WineJourney(Journey):
+    """The shared steps, checked through the window titles, the window with
+    the keyboard focus and the clipboard."""
 
+    main = None  # the main window, once open
 
-# The maximised child window's buttons at the menu bar's end, the client
-# area's top right corner, by their distance from it.
-MINIMISE, RESTORE, CLOSE = 50, 30, 10
+    def child_buttons_end(self):
+        """The client area's top right corner."""
+        geometry = dict(line.split("=") for line in xdotool("getwindowgeometry", "--shell", self.main).splitlines())
+        return self.main, int(geometry["WIDTH"]), 10
 
+    @contextlib.contextmanager
+    def continuing(self):
+        splash = wait_for(lambda: xdotool("search", "--onlyvisible", "--classname", "^mixora\\.exe$"), "the splash")
+        wait_for(lambda: xdotool("getwindowfocus") in splash.split(), "the splash to take the keyboard focus")
+        yield
+        self.main = wait_for(lambda: xdotool("search", "--onlyvisible", "--name", "^Mixora - \\[Slab Calculator\\]$"),
+                             "the main window").split()[0]
+        wait_for(lambda: xdotool("getwindowfocus") == self.main, "the main window to take the keyboard focus")
 
-def click_child_button(main, offset):
-    geometry = dict(line.split("=") for line in xdotool("getwindowgeometry", "--shell", main).splitlines())
-    subprocess.run(["xdotool", "mousemove", "--window", main, str(int(geometry["WIDTH"]) - offset), "10",
-                    "click", "1"], check=True)
+    @contextlib.contextmanager
+    def calculating(self, caption, figures):
+        """The figures, read one Tab and Ctrl+C each."""
+        yield
+        for i, figure in enumerate(figures):
+            expect_copy(figure, f"{caption}: read-out {i + 1}", ("Tab", "ctrl+c"))
 
+    @contextlib.contextmanager
+    def prompting(self, step):
+        yield
+        wait_for(lambda: focused_title() == "Mixora" and xdotool("getwindowfocus") != self.main, "the prompt")
 
-def restore(main):
-    """Clicks the child window's Restore button, the middle of the three."""
-    click_child_button(main, RESTORE)
-    wait_for_focused_title("Mixora", "the restored calculator")
+    @contextlib.contextmanager
+    def maximising(self):
+        yield
+        wait_for_focused_title("Mixora - [Slab Calculator]", "Alt+S maximises the restored calculator")
 
+    @contextlib.contextmanager
+    def minimising(self):
+        yield
+        wait_for_focused_title("Mixora", "the minimised calculator")
 
-def frame_changes(main):
-    """The slab calculator, restored, its Width holding "7": maximised again,
-    minimised, switched away from and back to, typed into; a prompt that its
-    Close shortcut leaves open; then closed by its button."""
-    switch(["alt+s"], "Slab Calculator", "Alt+S maximises the restored calculator")
-    click_child_button(main, MINIMISE)
-    wait_for_focused_title("Mixora", "the minimised calculator")
-    switch(["alt+f"], "Footing Calculator", "Alt+F away from the minimised calculator")
-    switch(["alt+s"], "Slab Calculator", "Alt+S back to it")
-    type_text("5")
-    expect_copy("75", "the calculator back from minimised takes keys in Width", ("ctrl+a", "ctrl+c"))
+    @contextlib.contextmanager
+    def leaving_minimised(self):
+        yield
+        wait_for_focused_title("Mixora - [Footing Calculator]", "Alt+F away from the minimised calculator")
 
-    type_text("x")
-    key(*["Tab"] * 6, "space")
-    wait_for(lambda: focused_title() == "Mixora" and xdotool("getwindowfocus") != main, "the prompt")
-    key("ctrl+F4")
-    prompt = copied() or ""
-    check(PROMPT in prompt, f"after Ctrl+F4 the prompt said {prompt!r}, not {PROMPT!r}")
-    key("Return")
-    wait_for(lambda: xdotool("getwindowfocus") == main, "the prompt to close")
-    check(focused_title() == "Mixora - [Slab Calculator]",
-          f"the calculator did not outlive Ctrl+F4 under its prompt: the title is {focused_title()!r}")
-    type_text("8")
-    expect_copy("8", "the emptied width box has the focus after Ctrl+F4 under the prompt", ("ctrl+a", "ctrl+c"))
+    @contextlib.contextmanager
+    def back_to_minimised(self):
+        yield
+        wait_for_focused_title("Mixora - [Slab Calculator]", "Alt+S back to it")
 
-    click_child_button(main, CLOSE)
-    wait_for_focused_title("Mixora", "the title once the calculator is closed")
+    @contextlib.contextmanager
+    def typing_back(self, text):
+        """Typed after the "7" that the Width box kept."""
+        yield
+        expect_copy("75", "the calculator back from minimised takes keys in Width", ("ctrl+a", "ctrl+c"))
+
+    @contextlib.contextmanager
+    def closing_under_prompt(self):
+        yield
+        prompt = copied() or ""
+        check(PROMPT in prompt, f"after Ctrl+F4 the prompt said {prompt!r}, not {PROMPT!r}")
+
+    @contextlib.contextmanager
+    def answering_kept_prompt(self):
+        yield
+        wait_for(lambda: xdotool("getwindowfocus") == self.main, "the prompt to close")
+        check(focused_title() == "Mixora - [Slab Calculator]",
+              f"the calculator did not outlive Ctrl+F4 under its prompt: the title is {focused_title()!r}")
+        type_text("8")
+        expect_copy("8", "the emptied width box has the focus after Ctrl+F4 under the prompt", ("ctrl+a", "ctrl+c"))
+
+    @contextlib.contextmanager
+    def closing(self):
+        yield
+        wait_for_focused_title("Mixora", "the title once the calculator is closed")
 
 
 def journey():
-    splash = wait_for(lambda: xdotool("search", "--onlyvisible", "--classname", "^mixora\\.exe$"), "the splash")
-    wait_for(lambda: xdotool("getwindowfocus") in splash.split(), "the splash to take the keyboard focus")
-    key("space")
-    main = wait_for(lambda: xdotool("search", "--onlyvisible", "--name", "^Mixora - \\[Slab Calculator\\]$"),
-                    "the main window").split()[0]
-    wait_for(lambda: xdotool("getwindowfocus") == main, "the main window to take the keyboard focus")
+    user = WineJourney()
+    user.start()
 
-    estimate(SLAB, SLAB_FIGURES, "Slab Calculator")
+    user.estimate("Slab Calculator", SLAB_ROWS, SLAB_FIGURES)
     expect_copy(SLAB[0][0], "Tab past the last read-out to Thickness", ("Tab", "ctrl+c"))
     expect_copy(SLAB[0][1], "Tab to the thickness's unit", ("Tab", "Tab", "Tab", "ctrl+c"))
 
     switch(["alt+f"], "Footing Calculator", "Alt+F")
-    estimate(FOOTING, FOOTING_FIGURES, "Footing Calculator")
+    user.estimate("Footing Calculator", FOOTING_ROWS, FOOTING_FIGURES)
     switch(["alt+c"], "Circular Calculator", "Alt+C")
     type_text("0,3")
     switch(["alt+s"], "Slab Calculator", "Alt+S")
@@ -162,21 +166,22 @@ def journey():
 
     # Back to Width, where Backtab selects the text; End leaves none selected.
     key("shift+Tab", "shift+Tab", "End")
-    restore(main)
+    # Restore, the middle of the child window's three buttons.
+    user.click_child_button(RESTORE)
+    wait_for_focused_title("Mixora", "the restored calculator")
     # Restore keeps the focus in Width and selects nothing: typed text goes after "10".
     type_text("x")
     expect_copy("10x", "Restore kept the focus in Width, with nothing selected", ("ctrl+a", "ctrl+c"))
 
-    key(*["Tab"] * 6, "space")  # Calculate with a width that is no number
-    wait_for(lambda: focused_title() == "Mixora" and xdotool("getwindowfocus") != main, "the prompt")
+    user.raise_prompt("restored")  # Calculate with a width that is no number
     prompt = copied() or ""
     check(PROMPT in prompt, f"the prompt said {prompt!r}, not {PROMPT!r}")
     key("Return")
-    wait_for(lambda: xdotool("getwindowfocus") == main, "the prompt to close")
+    wait_for(lambda: xdotool("getwindowfocus") == user.main, "the prompt to close")
     # The prompt empties the box and gives it the focus.
     type_text("7")
     expect_copy("7", "the emptied width box has the focus", ("ctrl+a", "ctrl+c"))
-    frame_changes(main)
+    user.frame_changes()
     key("alt+F4")
 
 
