@@ -21,13 +21,11 @@ class TestKeyboard : public WindowTest
     Q_OBJECT
 
 private slots:
-
     void estimateInEveryCalculator();
     void promptDismissedWithEnter();
 
 private:
     void openMainWindow();
-
 };
 
 namespace {

@@ -73,7 +73,6 @@ private:
     void pressContinue();
     void choose(const char *command, bool byAltKey = false);
     int runUntilQuit();
-
 };
 
 namespace {
